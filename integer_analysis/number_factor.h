@@ -1,0 +1,19 @@
+#pragma once
+
+// Divisors and primality of one 32-bit integer, by trial division up to the
+// square root of its magnitude. Pure functions: no state, no caching.
+
+#include <cstdint>
+#include <vector>
+
+namespace NumberFactor {
+
+// The positive divisors of |n|, each once, ascending; {0} for 0. The most
+// negative value has no 32-bit magnitude and gives the empty list.
+std::vector<int32_t> factors(int32_t n);
+
+// True when |n| has exactly two divisors, so -7 and -1 count as prime (|-1|
+// has one). False for 0, 1 and the most negative value, which is even.
+bool isPrime(int32_t n);
+
+} // namespace NumberFactor
