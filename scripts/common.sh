@@ -1,0 +1,33 @@
+# Shared by run.sh and test.sh: installs missing Debian packages and
+# configures and builds one build tree. Sourced, not run.
+
+# The packages a build with tests and benchmarks needs.
+NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev)
+
+# Installs whichever of the given Debian packages are missing, saying which.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != "installed" ]; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR [CMAKE_ARGUMENTS...]: reuses an existing tree.
+configure_and_build() {
+    local build_dir=$1
+    shift
+    cmake -S . -B "$build_dir" -DNUMBER_TOOL_WERROR=ON "$@"
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}
