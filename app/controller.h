@@ -1,0 +1,49 @@
+#pragma once
+
+// The window's behaviour: classifies the entry field's text on every change
+// to enable the four buttons, and turns a button press into result text.
+// It knows the controls only through the calculator view interface; binding
+// them to real widgets, and routing events here, is the shell's work.
+
+#include "calculator_view.h"
+
+#include <optional>
+#include <string>
+
+class Controller {
+public:
+    // The window's controls, connected by the shell before awakeFromNib().
+    // The controller refers to them and never owns them.
+    TextField* inputField = nullptr;
+    // Holds the radical sign shown in square-root answers.
+    TextField* squareRootField = nullptr;
+    TextView* resultView = nullptr;
+    PushButton* factorButton = nullptr;
+    PushButton* squareRootButton = nullptr;
+    PushButton* primeButton = nullptr;
+    PushButton* asFractionButton = nullptr;
+
+    // Once the controls are connected: fetches the radical sign and gives the
+    // entry field a formatter that accepts decimals.
+    void awakeFromNib();
+
+    // The four button actions. Each reads the entry field at the press.
+    void factor();
+    void squareRoot();
+    void prime();
+    void asFraction();
+
+    // After every change of the entry field's text: sets all four buttons'
+    // enabled flags and tool tips from that text alone.
+    void controlTextDidChange();
+
+    // Replaces the result area's text; an absent or empty text leaves the
+    // previous answer on show.
+    void setResult(const std::optional<std::string>& text);
+
+    // Closing the window ends the program.
+    bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+
+private:
+    std::string squareRootSymbol;
+};

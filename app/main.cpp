@@ -1,0 +1,6 @@
+#include "application_runner.h"
+
+int main(int argc, char** argv)
+{
+    return runApplication(argc, argv);
+}

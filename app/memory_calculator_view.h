@@ -1,0 +1,82 @@
+#pragma once
+
+// The calculator view held in memory, for driving a Controller without a
+// window: its controls record what the Controller sets, and its entry field
+// reports whatever text and readings it was given. No widgets, no events.
+
+#include "calculator_view.h"
+#include "number_formatter.h"
+#include "text_reading.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+
+class MemoryTextField : public TextField {
+public:
+    // Sets the text as a program would, past any formatter; the readings
+    // follow from it as the real field's do.
+    void setText(std::string text)
+    {
+        _intValue = TextReading::intValue(text);
+        _floatValue = TextReading::floatValue(text);
+        _text = std::move(text);
+    }
+
+    // Sets the text and readings independently, for readings no text gives.
+    void setReadings(std::string text, int32_t intValue, float floatValue)
+    {
+        _text = std::move(text);
+        _intValue = intValue;
+        _floatValue = floatValue;
+    }
+
+    std::string stringValue() const override { return _text; }
+    int32_t intValue() const override { return _intValue; }
+    float floatValue() const override { return _floatValue; }
+    void setFormatter(std::unique_ptr<NumberFormatter> formatter) override { _formatter = std::move(formatter); }
+
+    const NumberFormatter* formatter() const { return _formatter.get(); }
+
+private:
+    std::string _text;
+    int32_t _intValue = 0;
+    float _floatValue = 0.0F;
+    std::unique_ptr<NumberFormatter> _formatter;
+};
+
+class MemoryPushButton : public PushButton {
+public:
+    void setEnabled(bool enabled) override { _enabled = enabled; }
+    void setToolTip(const std::string& toolTip) override { _toolTip = toolTip; }
+
+    bool isEnabled() const { return _enabled; }
+    const std::string& toolTip() const { return _toolTip; }
+
+private:
+    bool _enabled = true;
+    std::string _toolTip;
+};
+
+class MemoryTextView : public TextView {
+public:
+    void setString(const std::string& text) override { _string = text; }
+
+    const std::string& string() const { return _string; }
+
+private:
+    std::string _string;
+};
+
+// The seven controls of the window, named like the Controller's fields; see
+// connectControls().
+struct MemoryCalculatorView {
+    MemoryTextField inputField;
+    MemoryTextField squareRootField;
+    MemoryTextView resultView;
+    MemoryPushButton factorButton;
+    MemoryPushButton squareRootButton;
+    MemoryPushButton primeButton;
+    MemoryPushButton asFractionButton;
+};

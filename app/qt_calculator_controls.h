@@ -1,0 +1,47 @@
+#pragma once
+
+// The calculator view interface over Qt widgets: each class forwards to one
+// widget it does not own, converting between std::string and QString.
+
+#include "calculator_view.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+
+// Over any widget with a "text" property: the entry field (a QLineEdit,
+// which also takes the formatter) or a label.
+class QtTextField : public TextField {
+public:
+    explicit QtTextField(QWidget* control) : _control(control) {}
+
+    std::string stringValue() const override;
+    int32_t intValue() const override;
+    float floatValue() const override;
+    // A QLineEdit refuses edits the formatter does not accept; other widgets
+    // take no input and ignore it.
+    void setFormatter(std::unique_ptr<NumberFormatter> formatter) override;
+
+private:
+    QWidget* _control;
+};
+
+class QtPushButton : public PushButton {
+public:
+    explicit QtPushButton(QAbstractButton* button) : _button(button) {}
+
+    void setEnabled(bool enabled) override { _button->setEnabled(enabled); }
+    void setToolTip(const std::string& toolTip) override { _button->setToolTip(QString::fromStdString(toolTip)); }
+
+private:
+    QAbstractButton* _button;
+};
+
+class QtTextView : public TextView {
+public:
+    explicit QtTextView(QPlainTextEdit* view) : _view(view) {}
+
+    void setString(const std::string& text) override { _view->setPlainText(QString::fromStdString(text)); }
+
+private:
+    QPlainTextEdit* _view;
+};

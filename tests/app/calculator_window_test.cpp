@@ -1,0 +1,205 @@
+// The real window on Qt's offscreen platform, driven like a person would:
+// keystrokes into the entry field, clicks on the buttons.
+
+#include "calculator_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+
+namespace {
+
+constexpr const char* kNotFilled = " (Disabled because the field is not filled.)";
+
+class CalculatorWindowTest : public testing::Test {
+protected:
+    CalculatorWindowTest()
+    {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        input->setFocus();
+    }
+
+    template <typename Widget>
+    Widget* control(const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    std::array<QPushButton*, 4> buttons() { return {factor, squareRoot, prime, asFraction}; }
+
+    CalculatorWindow window;
+    QLineEdit* input = control<QLineEdit>("inputField");
+    QPlainTextEdit* result = control<QPlainTextEdit>("resultView");
+    QPushButton* factor = control<QPushButton>("factorButton");
+    QPushButton* squareRoot = control<QPushButton>("squareRootButton");
+    QPushButton* prime = control<QPushButton>("primeButton");
+    QPushButton* asFraction = control<QPushButton>("asFractionButton");
+};
+
+TEST_F(CalculatorWindowTest, OpensWithEveryButtonOffBecauseTheFieldIsNotFilled)
+{
+    EXPECT_EQ(factor->toolTip(), QString("Factor number.") + kNotFilled);
+    EXPECT_EQ(squareRoot->toolTip(), QString("Find algebraic square root of number.") + kNotFilled);
+    EXPECT_EQ(prime->toolTip(), QString("Find whether number is prime.") + kNotFilled);
+    EXPECT_EQ(asFraction->toolTip(), QString("Find fractional representation of number.") + kNotFilled);
+    for (QPushButton* button : buttons()) {
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    }
+    // Typing and erasing restores exactly the opening state.
+    std::array<QString, 4> opening;
+    for (std::size_t i = 0; i < opening.size(); ++i) {
+        opening[i] = buttons()[i]->toolTip();
+    }
+    QTest::keyClicks(input, "5");
+    QTest::keyClick(input, Qt::Key_Backspace);
+    for (std::size_t i = 0; i < opening.size(); ++i) {
+        EXPECT_EQ(buttons()[i]->toolTip(), opening[i]);
+        EXPECT_FALSE(buttons()[i]->isEnabled());
+    }
+}
+
+TEST_F(CalculatorWindowTest, ButtonsFollowEveryKeystroke)
+{
+    QTest::keyClicks(input, "-");
+    EXPECT_FALSE(factor->isEnabled());
+    EXPECT_TRUE(factor->toolTip().endsWith(kNotFilled));
+
+    QTest::keyClicks(input, "7");
+    EXPECT_TRUE(factor->isEnabled());
+    EXPECT_TRUE(prime->isEnabled());
+    EXPECT_FALSE(squareRoot->isEnabled());
+    EXPECT_EQ(squareRoot->toolTip(), "Find algebraic square root of number. (Disabled because the number is negative.)");
+    EXPECT_FALSE(asFraction->isEnabled());
+
+    QTest::keyClicks(input, ".5");
+    EXPECT_FALSE(factor->isEnabled());
+    EXPECT_TRUE(asFraction->isEnabled());
+    EXPECT_EQ(asFraction->toolTip(), "Find fractional representation of number.");
+}
+
+TEST_F(CalculatorWindowTest, PressingAButtonShowsTheAnswer)
+{
+    QTest::keyClicks(input, "72");
+    QTest::mouseClick(squareRoot, Qt::LeftButton);
+    EXPECT_EQ(result->toPlainText(), "6√2");
+    QTest::mouseClick(factor, Qt::LeftButton);
+    EXPECT_EQ(result->toPlainText(), "1, 2, 3, 4, 6, 8, 9, 12, 18, 24, 36, 72 ");
+    QTest::mouseClick(prime, Qt::LeftButton);
+    EXPECT_EQ(result->toPlainText(), "No");
+
+    input->clear();
+    QTest::keyClicks(input, "-0.5");
+    QTest::mouseClick(asFraction, Qt::LeftButton);
+    EXPECT_EQ(result->toPlainText(), "1/-2");
+}
+
+TEST_F(CalculatorWindowTest, EntryFieldRefusesWhatCannotBecomeANumber)
+{
+    QTest::keyClicks(input, "1a2.3.4e-");
+    EXPECT_EQ(input->text(), "12.34");
+
+    QApplication::clipboard()->setText("5 apples");
+    input->selectAll();
+    QTest::keySequence(input, QKeySequence::Paste);
+    EXPECT_EQ(input->text(), "12.34");
+}
+
+TEST_F(CalculatorWindowTest, TextSetFromCodeAlsoUpdatesTheButtons)
+{
+    input->setText("12");
+    EXPECT_TRUE(factor->isEnabled());
+    input->clear();
+    EXPECT_FALSE(factor->isEnabled());
+}
+
+TEST_F(CalculatorWindowTest, RadicalSignComesFromTheLabelAsItWasAtLoad)
+{
+    auto* label = control<QLabel>("squareRootField");
+    const QString sign = label->text();
+    EXPECT_EQ(sign, "√");
+    label->setText("?");
+    QTest::keyClicks(input, "12");
+    QTest::mouseClick(squareRoot, Qt::LeftButton);
+    EXPECT_EQ(result->toPlainText(), "2" + sign + "3");
+}
+
+TEST_F(CalculatorWindowTest, ResultCanBeSelectedButNotEdited)
+{
+    QTest::keyClicks(input, "7");
+    QTest::mouseClick(factor, Qt::LeftButton);
+    EXPECT_TRUE(result->isReadOnly());
+    EXPECT_TRUE(result->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    result->setFocus();
+    QTest::keyClicks(result, "x");
+    EXPECT_EQ(result->toPlainText(), "1, 7 ");
+}
+
+TEST_F(CalculatorWindowTest, ControlsHaveAccessibleNamesMnemonicsAndTabOrder)
+{
+    const std::array<std::pair<QWidget*, const char*>, 6> named = {{{input, "Number"},
+                                                                     {factor, "Factor"},
+                                                                     {squareRoot, "Square root"},
+                                                                     {prime, "Prime"},
+                                                                     {asFraction, "As fraction"},
+                                                                     {result, "Result"}}};
+    for (const auto& [widget, name] : named) {
+        EXPECT_EQ(widget->accessibleName(), name);
+    }
+
+    std::set<QString> mnemonics;
+    for (QPushButton* button : buttons()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+        EXPECT_FALSE(mnemonic.isEmpty()) << button->text().toStdString();
+        mnemonics.insert(mnemonic.toString());
+    }
+    EXPECT_EQ(mnemonics.size(), buttons().size());
+
+    // The focus chain visits the six controls in reading order.
+    std::vector<QWidget*> order;
+    QWidget* widget = input;
+    do {
+        for (const auto& [control, name] : named) {
+            if (widget == control) {
+                order.push_back(widget);
+            }
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != input);
+    ASSERT_EQ(order.size(), named.size());
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        EXPECT_EQ(order[i], named[i].first) << i;
+    }
+}
+
+TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheEventLoop)
+{
+    QTimer::singleShot(0, &window, &QWidget::close);
+    // Ends the loop with a different status should the close not do so.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(2); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

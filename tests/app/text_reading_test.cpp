@@ -1,0 +1,82 @@
+#include "text_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+TEST(TextReading, ReadsTheWholePartTruncatedAndSaturated)
+{
+    struct Row {
+        const char* text;
+        int32_t expected;
+    };
+    const Row rows[] = {
+        {"", 0},
+        {"-", 0},
+        {".", 0},
+        {"-.", 0},
+        {"0", 0},
+        {"72", 72},
+        {"-72", -72},
+        {"12.9", 12},
+        {"-12.9", -12},
+        {"-0.5", 0},
+        {".75", 0},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"99999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-99999999999", -2147483647 - 1},
+        {"999999999999999999999999999999999999999999", 2147483647},
+        {"12abc", 12},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TextReading::intValue(row.text), row.expected) << '"' << row.text << '"';
+    }
+}
+
+TEST(TextReading, ReadsTheValueRoundedToSinglePrecision)
+{
+    struct Row {
+        std::string text;
+        float expected;
+    };
+    const Row rows[] = {
+        {"", 0.0F},
+        {"-", 0.0F},
+        {"-.", 0.0F},
+        {"0.75", 0.75F},
+        {".5", 0.5F},
+        {"12.", 12.0F},
+        {"-2.5", -2.5F},
+        {"0.01", 0.01F},
+        {"999999999", 1e9F},
+        {"123456789.5", 123456792.0F},
+        // Exponents and names are not part of the number: only "1" and "" are read.
+        {"1e5", 1.0F},
+        {"inf", 0.0F},
+        {"nan", 0.0F},
+        {"1" + std::string(50, '0'), kInfinity},
+        {"-1" + std::string(50, '0'), -kInfinity},
+        {"0." + std::string(60, '0') + "1", 0.0F},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TextReading::floatValue(row.text), row.expected) << '"' << row.text << '"';
+    }
+}
+
+TEST(TextReading, HasDigitOnlyWhenATextCanBeANumber)
+{
+    EXPECT_FALSE(TextReading::hasDigit(""));
+    EXPECT_FALSE(TextReading::hasDigit("-."));
+    EXPECT_TRUE(TextReading::hasDigit("-.5"));
+}
+
+} // namespace
