@@ -28,19 +28,19 @@ private:
 
 } // namespace
 
-std::string QtTextField::stringValue() const
+const QtTextField::Readings& QtTextField::readings() const
 {
-    return _control->property("text").toString().toStdString();
-}
-
-int32_t QtTextField::intValue() const
-{
-    return TextReading::intValue(stringValue());
-}
-
-float QtTextField::floatValue() const
-{
-    return TextReading::floatValue(stringValue());
+    const QString text = _control->property("text").toString();
+    // An unchanged text shares its buffer with the kept copy, which makes
+    // the common case a pointer comparison.
+    if (text.isSharedWith(_readings.text) || text == _readings.text) {
+        return _readings;
+    }
+    _readings.text = text;
+    _readings.string = text.toStdString();
+    _readings.intValue = TextReading::intValue(_readings.string);
+    _readings.floatValue = TextReading::floatValue(_readings.string);
+    return _readings;
 }
 
 void QtTextField::setFormatter(std::unique_ptr<NumberFormatter> formatter)

@@ -7,6 +7,9 @@
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
+#include <QString>
+
+#include <string>
 
 // Over any widget with a "text" property: the entry field (a QLineEdit,
 // which also takes the formatter) or a label.
@@ -14,15 +17,28 @@ class QtTextField : public TextField {
 public:
     explicit QtTextField(QWidget* control) : _control(control) {}
 
-    std::string stringValue() const override;
-    int32_t intValue() const override;
-    float floatValue() const override;
+    std::string stringValue() const override { return readings().string; }
+    int32_t intValue() const override { return readings().intValue; }
+    float floatValue() const override { return readings().floatValue; }
     // A QLineEdit refuses edits the formatter does not accept; other widgets
     // take no input and ignore it.
     void setFormatter(std::unique_ptr<NumberFormatter> formatter) override;
 
 private:
+    // The text and what it reads as, kept until the text changes: one text
+    // change reads the field several times, and a text can be 32767
+    // characters long.
+    struct Readings {
+        QString text;
+        std::string string;
+        int32_t intValue = 0;
+        float floatValue = 0.0F;
+    };
+
+    const Readings& readings() const;
+
     QWidget* _control;
+    mutable Readings _readings;
 };
 
 class QtPushButton : public PushButton {

@@ -51,11 +51,15 @@ namespace TextReading {
 int32_t intValue(std::string_view text)
 {
     const NumberPrefix prefix = numberPrefix(text);
-    // Accumulates the magnitude up to just past the 32-bit range, then stops.
+    // Accumulates the magnitude until it is past the 32-bit range; further
+    // digits cannot change the saturated value.
     constexpr int64_t beyondRange = int64_t{1} << 32;
     int64_t magnitude = 0;
     for (const char digit : prefix.wholeDigits) {
-        magnitude = std::min(magnitude * 10 + (digit - '0'), beyondRange);
+        magnitude = magnitude * 10 + (digit - '0');
+        if (magnitude >= beyondRange) {
+            break;
+        }
     }
     const int64_t value = prefix.negative ? -magnitude : magnitude;
     return static_cast<int32_t>(std::clamp<int64_t>(value, Int32::min, Int32::max));

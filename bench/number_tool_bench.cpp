@@ -1,7 +1,13 @@
-// Worst cases of the arithmetic: the largest magnitudes for trial division,
-// the slowest gcd pair, and decimal conversions by how much scaling they take.
+// Worst cases: of the arithmetic (the largest magnitudes for trial division,
+// the slowest gcd pair, decimal conversions by how much scaling they take),
+// and of the window's work, from a text change or a button press to the
+// buttons or the answer, through the Controller on the in-memory view. The
+// window's inputs are the slowest that worst_case_search found.
 
+#include "controller.h"
+#include "controller_connection.h"
 #include "greatest_common_factor.h"
+#include "memory_calculator_view.h"
 #include "number_factor.h"
 #include "number_radical.h"
 #include "qvr_fraction.h"
@@ -9,6 +15,8 @@
 #include <benchmark/benchmark.h>
 
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -63,6 +71,66 @@ BENCHMARK_CAPTURE(fractionFromFloat, threeScalings, 3.14F)->Unit(benchmark::kMic
 BENCHMARK_CAPTURE(fractionFromFloat, nineScalingsEndingWhole, 0.01F)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fractionFromFloat, nineScalingsAtTheLimit, 0.123456791F)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fractionFromFloat, notANumber, std::numeric_limits<float>::quiet_NaN())->Unit(benchmark::kMicrosecond);
+
+// A loaded window in memory with the given text typed.
+struct Window {
+    MemoryCalculatorView view;
+    Controller controller;
+
+    explicit Window(const std::string& text)
+    {
+        view.squareRootField.setText("√");
+        connectControls(controller, view);
+        controller.awakeFromNib();
+        view.inputField.setText(text);
+        controller.controlTextDidChange();
+    }
+};
+
+void windowAction(benchmark::State& state, const std::string& text, void (Controller::*action)())
+{
+    Window window(text);
+    for (auto _ : state) {
+        (window.controller.*action)();
+    }
+}
+// Of the magnitudes that do the most divisions, the one with most divisors.
+BENCHMARK_CAPTURE(windowAction, factor, "-2147418000", &Controller::factor)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(windowAction, prime, "-2147418000", &Controller::prime)->Unit(benchmark::kMicrosecond);
+// Many divisors above the largest square divisor, each tested for squareness.
+// The leaders of the search are within timing noise of each other.
+BENCHMARK_CAPTURE(windowAction, squareRoot, "710629920", &Controller::squareRoot)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(windowAction, squareRootOfAnotherLeader, "944863920", &Controller::squareRoot)
+    ->Unit(benchmark::kMicrosecond);
+// Nine scalings by ten, the most there are.
+BENCHMARK_CAPTURE(windowAction, asFraction, "0.064966", &Controller::asFraction)->Unit(benchmark::kMicrosecond);
+
+// The longest texts the entry field holds: a minus and 32766 random
+// digits, and a decimal whose only nonzero digit is its last.
+std::string longestDigits()
+{
+    std::mt19937 generator(2026);
+    std::uniform_int_distribution<int> digit('0', '9');
+    std::string text = "-";
+    while (text.size() < 32767) {
+        text += static_cast<char>(digit(generator));
+    }
+    return text;
+}
+
+const std::string longestDecimal = "0." + std::string(32764, '0') + "1";
+
+// Reading the text is part of a change: the field reads it afresh.
+void windowTextChange(benchmark::State& state, const std::string& text)
+{
+    Window window("");
+    for (auto _ : state) {
+        window.view.inputField.setText(text);
+        window.controller.controlTextDidChange();
+    }
+}
+BENCHMARK_CAPTURE(windowTextChange, longestDigits, longestDigits())->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(windowTextChange, longestDecimal, longestDecimal)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,8 +1,8 @@
 # Shared by run.sh and test.sh: installs missing Debian packages and
 # configures and builds one build tree. Sourced, not run.
 
-# The packages a build with tests and benchmarks needs.
-NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev)
+# The packages a build with tests, fuzzers and benchmarks needs.
+NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libxcb1-dev clang libclang-rt-dev)
 
 # Installs whichever of the given Debian packages are missing, saying which.
 ensure_packages() {

@@ -1,16 +1,11 @@
 // The real window on Qt's offscreen platform, driven like a person would:
 // keystrokes into the entry field, clicks on the buttons.
 
-#include "calculator_window.h"
+#include "calculator_window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -22,34 +17,6 @@
 namespace {
 
 constexpr const char* kNotFilled = " (Disabled because the field is not filled.)";
-
-class CalculatorWindowTest : public testing::Test {
-protected:
-    CalculatorWindowTest()
-    {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        input->setFocus();
-    }
-
-    template <typename Widget>
-    Widget* control(const char* name)
-    {
-        auto* widget = window.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    std::array<QPushButton*, 4> buttons() { return {factor, squareRoot, prime, asFraction}; }
-
-    CalculatorWindow window;
-    QLineEdit* input = control<QLineEdit>("inputField");
-    QPlainTextEdit* result = control<QPlainTextEdit>("resultView");
-    QPushButton* factor = control<QPushButton>("factorButton");
-    QPushButton* squareRoot = control<QPushButton>("squareRootButton");
-    QPushButton* prime = control<QPushButton>("primeButton");
-    QPushButton* asFraction = control<QPushButton>("asFractionButton");
-};
 
 TEST_F(CalculatorWindowTest, OpensWithEveryButtonOffBecauseTheFieldIsNotFilled)
 {
@@ -195,11 +162,3 @@ TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheEventLoop)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
