@@ -67,6 +67,8 @@ int runApplication(int argc, char** argv)
     defaultMessageHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(defaultMessageHandler);
+    // Matches the installed desktop entry, whose icon and name the desktop shows.
+    QGuiApplication::setDesktopFileName("io.github.numbertool.NumberTool");
 
     CalculatorWindow window;
     window.show();

@@ -5,8 +5,18 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 
 namespace {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QString(":/icons/io.github.numbertool.NumberTool-%1.png").arg(size));
+    }
+    return icon;
+}
 
 std::unique_ptr<Ui::CalculatorWindow> loadInterface(QWidget& window)
 {
@@ -30,6 +40,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
           .asFractionButton = QtPushButton(ui->asFractionButton),
       }
 {
+    setWindowIcon(applicationIcon());
     connectControls(controller, controls);
 
     // Typed, pasted or set from code: every change of the text.

@@ -91,7 +91,9 @@ std::string QVRFraction::description() const
 
 std::string QVRFraction::compactDescription() const
 {
-    return "(" + std::to_string(_numerator) + "/" + std::to_string(_denominator) + ")";
+    std::ostringstream text;
+    text << "(" << _numerator << "/" << _denominator << ")";
+    return text.str();
 }
 
 std::optional<QVRFraction> QVRFraction::fractionByAddingFraction(const QVRFraction& other) const

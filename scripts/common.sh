@@ -2,7 +2,7 @@
 # configures and builds one build tree. Sourced, not run.
 
 # The packages a build with tests, fuzzers and benchmarks needs.
-NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libxcb1-dev clang libclang-rt-dev)
+NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libxcb1-dev clang libclang-rt-dev desktop-file-utils appstream)
 
 # Installs whichever of the given Debian packages are missing, saying which.
 ensure_packages() {

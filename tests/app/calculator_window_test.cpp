@@ -153,6 +153,31 @@ TEST_F(CalculatorWindowTest, ControlsHaveAccessibleNamesMnemonicsAndTabOrder)
     }
 }
 
+TEST_F(CalculatorWindowTest, HasItsTitleAndIconInEverySize)
+{
+    EXPECT_EQ(window.windowTitle(), "Number Tool");
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (const int side : {16, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+    }
+}
+
+TEST_F(CalculatorWindowTest, KeepsEveryControlWholeAtAnySizeFromTheMinimumUp)
+{
+    const QSize smallest = window.minimumSize();
+    EXPECT_TRUE(smallest.width() >= window.minimumSizeHint().width() &&
+                smallest.height() >= window.minimumSizeHint().height());
+    for (const QSize size : {smallest, QSize(900, 700), smallest}) {
+        window.resize(size);
+        QApplication::processEvents();
+        for (QWidget* widget : std::initializer_list<QWidget*>{input, factor, squareRoot, prime, asFraction, result}) {
+            EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << widget->objectName().toStdString();
+            EXPECT_GE(widget->height(), widget->minimumSizeHint().height()) << widget->objectName().toStdString();
+            EXPECT_TRUE(window.rect().contains(widget->geometry())) << widget->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheEventLoop)
 {
     QTimer::singleShot(0, &window, &QWidget::close);

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the Debian package build/package/number-tool_VERSION_ARCH.deb from a
+# Release build installed under /usr.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+
+ensure_packages cmake g++ make qt6-base-dev dpkg-dev file
+cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DBUILD_TESTING=OFF -DNUMBER_TOOL_BENCHMARKS=OFF -DNUMBER_TOOL_WERROR=ON
+cmake --build build/package --parallel "$(nproc)"
+(cd build/package && cpack -G DEB)
