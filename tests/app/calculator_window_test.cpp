@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QPalette>
 #include <QTest>
 #include <QTimer>
 
@@ -176,6 +177,26 @@ TEST_F(CalculatorWindowTest, KeepsEveryControlWholeAtAnySizeFromTheMinimumUp)
             EXPECT_TRUE(window.rect().contains(widget->geometry())) << widget->objectName().toStdString();
         }
     }
+}
+
+TEST_F(CalculatorWindowTest, FollowsTheDesktopPalette)
+{
+    const QPalette previous = QApplication::palette();
+    QPalette dark = previous;
+    dark.setColor(QPalette::Window, QColor(32, 32, 32));
+    dark.setColor(QPalette::Base, QColor(24, 24, 24));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+    for (QWidget* widget : std::initializer_list<QWidget*>{&window, input, factor, result}) {
+        EXPECT_TRUE(widget->styleSheet().isEmpty()) << widget->objectName().toStdString();
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Text, QPalette::ButtonText}) {
+            EXPECT_EQ(widget->palette().color(role), dark.color(role)) << widget->objectName().toStdString();
+        }
+    }
+    QApplication::setPalette(previous);
+    QApplication::processEvents();
 }
 
 TEST_F(CalculatorWindowTest, ClosingTheWindowEndsTheEventLoop)
