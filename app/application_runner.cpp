@@ -68,7 +68,7 @@ int runApplication(int argc, char** argv)
     QApplication application(argc, argv);
     qInstallMessageHandler(defaultMessageHandler);
     // Matches the installed desktop entry, whose icon and name the desktop shows.
-    QGuiApplication::setDesktopFileName("io.github.numbertool.NumberTool");
+    QGuiApplication::setDesktopFileName(NUMBER_TOOL_APP_ID);
 
     CalculatorWindow window;
     window.show();

@@ -13,7 +13,7 @@ QIcon applicationIcon()
 {
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QString(":/icons/io.github.numbertool.NumberTool-%1.png").arg(size));
+        icon.addFile(QString(":/icons/" NUMBER_TOOL_APP_ID "-%1.png").arg(size));
     }
     return icon;
 }

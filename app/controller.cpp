@@ -36,6 +36,12 @@ constexpr std::array<ButtonRow, 4> buttonRows = {{
     {false, false, false, true, "the number is not an integer"},
 }};
 
+// What each button does, the start of its tool tip.
+constexpr const char* factorPurpose = "Factor number.";
+constexpr const char* squareRootPurpose = "Find algebraic square root of number.";
+constexpr const char* primePurpose = "Find whether number is prime.";
+constexpr const char* asFractionPurpose = "Find fractional representation of number.";
+
 void setButton(PushButton& button, const char* purpose, bool enabled, const char* reason)
 {
     button.setEnabled(enabled);
@@ -45,11 +51,6 @@ void setButton(PushButton& button, const char* purpose, bool enabled, const char
     }
     button.setToolTip(toolTip);
 }
-
-constexpr const char* factorPurpose = "Factor number.";
-constexpr const char* squareRootPurpose = "Find algebraic square root of number.";
-constexpr const char* primePurpose = "Find whether number is prime.";
-constexpr const char* asFractionPurpose = "Find fractional representation of number.";
 
 const std::string impossible = "Impossible";
 
@@ -73,7 +74,8 @@ void Controller::factor()
     }
     std::string text;
     for (const int32_t divisor : divisors) {
-        text += std::to_string(divisor) + ", ";
+        text += std::to_string(divisor);
+        text += ", ";
     }
     // Drops the last comma; the space after it stays.
     text.erase(text.size() - 2, 1);
