@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -13,35 +14,18 @@ bool isDigit(char character)
     return character >= '0' && character <= '9';
 }
 
-// The parts of the leading "-digits.digits".
-struct NumberPrefix {
-    bool negative = false;
-    std::string_view wholeDigits;
-    // The whole prefix, sign and point included.
-    std::string_view text;
-};
-
-NumberPrefix numberPrefix(std::string_view text)
+// Where an exponent ("e" or "E") starts in the parsed number [begin, end),
+// or end when it has none. memchr keeps this quick on long texts.
+const char* exponentStart(const char* begin, const char* end)
 {
-    NumberPrefix prefix;
-    std::size_t position = 0;
-    if (position < text.size() && text[position] == '-') {
-        prefix.negative = true;
-        ++position;
-    }
-    const std::size_t wholeStart = position;
-    while (position < text.size() && isDigit(text[position])) {
-        ++position;
-    }
-    prefix.wholeDigits = text.substr(wholeStart, position - wholeStart);
-    if (position < text.size() && text[position] == '.') {
-        ++position;
-        while (position < text.size() && isDigit(text[position])) {
-            ++position;
+    const auto length = static_cast<std::size_t>(end - begin);
+    const char* exponent = end;
+    for (const char letter : {'e', 'E'}) {
+        if (const void* found = std::memchr(begin, letter, length); found != nullptr) {
+            exponent = std::min(exponent, static_cast<const char*>(found));
         }
     }
-    prefix.text = text.substr(0, position);
-    return prefix;
+    return exponent;
 }
 
 } // namespace
@@ -50,38 +34,55 @@ namespace TextReading {
 
 int32_t intValue(std::string_view text)
 {
-    const NumberPrefix prefix = numberPrefix(text);
+    const bool negative = text.starts_with('-');
+    if (negative) {
+        text.remove_prefix(1);
+    }
     // Accumulates the magnitude until it is past the 32-bit range; further
     // digits cannot change the saturated value.
     constexpr int64_t beyondRange = int64_t{1} << 32;
     int64_t magnitude = 0;
-    for (const char digit : prefix.wholeDigits) {
-        magnitude = magnitude * 10 + (digit - '0');
-        if (magnitude >= beyondRange) {
+    for (const char character : text) {
+        if (!isDigit(character) || magnitude >= beyondRange) {
             break;
         }
+        magnitude = magnitude * 10 + (character - '0');
     }
-    const int64_t value = prefix.negative ? -magnitude : magnitude;
+    const int64_t value = negative ? -magnitude : magnitude;
     return static_cast<int32_t>(std::clamp<int64_t>(value, Int32::min, Int32::max));
 }
 
 float floatValue(std::string_view text)
 {
-    const NumberPrefix prefix = numberPrefix(text);
-    if (!hasDigit(prefix.text)) {
+    const bool negative = text.starts_with('-');
+    const std::string_view unsignedPart = negative ? text.substr(1) : text;
+    // Only digits or a point may follow the sign: this keeps out the names
+    // "inf" and "nan", which the parser below would otherwise accept.
+    if (unsignedPart.empty() || (!isDigit(unsignedPart.front()) && unsignedPart.front() != '.')) {
         return 0.0F;
     }
     float value = 0.0F;
-    const auto [end, error] = std::from_chars(prefix.text.data(), prefix.text.data() + prefix.text.size(), value);
+    std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), value);
+    // An exponent is not part of the number: "1e5" reads as 1. Reading again
+    // up to the "e" is cheaper than the parser's fixed format on long texts.
+    if (const char* exponent = exponentStart(text.data(), result.ptr); exponent != result.ptr) {
+        result = std::from_chars(text.data(), exponent, value);
+    }
+    const std::errc error = result.ec;
+    if (error == std::errc::invalid_argument) {
+        // "." or "-." alone: no digit yet.
+        return 0.0F;
+    }
     if (error != std::errc::result_out_of_range) {
         return value;
     }
-    // Out of range: too large if the whole part has a nonzero digit, else too
+    // Out of range: too large if the whole part has a nonzero digit, that is
+    // if the first character other than a leading zero is a digit, else too
     // small to tell from zero.
-    const bool tooLarge = std::any_of(prefix.wholeDigits.begin(), prefix.wholeDigits.end(),
-                                      [](char digit) { return digit != '0'; });
+    const std::size_t firstNonzero = unsignedPart.find_first_not_of('0');
+    const bool tooLarge = firstNonzero != std::string_view::npos && isDigit(unsignedPart[firstNonzero]);
     const float magnitude = tooLarge ? std::numeric_limits<float>::infinity() : 0.0F;
-    return prefix.negative ? -magnitude : magnitude;
+    return negative ? -magnitude : magnitude;
 }
 
 bool hasDigit(std::string_view text)
