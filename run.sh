@@ -6,5 +6,6 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 
 ensure_packages "${NUMBER_TOOL_PACKAGES[@]}"
-configure_and_build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build build/release number-tool
 exec build/release/app/number-tool "$@"

@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 ensure_packages "${NUMBER_TOOL_PACKAGES[@]}" xvfb
-configure_and_build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+build build/release number-tool minimal_window startup_probe >/dev/null
 
 display=:95
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &

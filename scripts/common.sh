@@ -1,5 +1,5 @@
-# Shared by run.sh and test.sh: installs missing Debian packages and
-# configures and builds one build tree. Sourced, not run.
+# Shared by the scripts that build: installs missing Debian packages and
+# configures and builds a build tree. Sourced, not run.
 
 # The packages a build with tests, fuzzers and benchmarks needs.
 NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libxcb1-dev clang libclang-rt-dev desktop-file-utils appstream)
@@ -24,10 +24,24 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [CMAKE_ARGUMENTS...]: reuses an existing tree.
-configure_and_build() {
+# configure BUILD_DIR [CMAKE_ARGUMENTS...]: reuses an existing tree.
+configure() {
     local build_dir=$1
     shift
     cmake -S . -B "$build_dir" -DNUMBER_TOOL_WERROR=ON "$@"
-    cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+# build BUILD_DIR [TARGET...]: every target when none is named.
+build() {
+    local build_dir=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
+}
+
+# configure_and_build BUILD_DIR [CMAKE_ARGUMENTS...]
+configure_and_build() {
+    configure "$@"
+    build "$1"
 }
