@@ -4,16 +4,18 @@
 #include "ui_calculator_window.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
 
 namespace {
 
+// Every size the build put into the resources.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QString(":/icons/" NUMBER_TOOL_APP_ID "-%1.png").arg(size));
+    for (QDirIterator sizes(":/icons"); sizes.hasNext();) {
+        icon.addFile(sizes.next());
     }
     return icon;
 }

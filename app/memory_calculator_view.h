@@ -5,6 +5,8 @@
 // reports whatever text and readings it was given. No widgets, no events.
 
 #include "calculator_view.h"
+#include "controller.h"
+#include "controller_connection.h"
 #include "number_formatter.h"
 #include "text_reading.h"
 
@@ -79,4 +81,28 @@ struct MemoryCalculatorView {
     MemoryPushButton squareRootButton;
     MemoryPushButton primeButton;
     MemoryPushButton asFractionButton;
+};
+
+// A Controller on its own in-memory view, connected and loaded as the
+// window's shell does, with the radical sign in its label. It holds pointers
+// into itself, so it is neither copied nor moved.
+struct MemoryCalculator {
+    MemoryCalculatorView view;
+    Controller controller;
+
+    MemoryCalculator()
+    {
+        view.squareRootField.setText("√");
+        connectControls(controller, view);
+        controller.awakeFromNib();
+    }
+    MemoryCalculator(const MemoryCalculator&) = delete;
+    MemoryCalculator& operator=(const MemoryCalculator&) = delete;
+
+    // Sets the entry field's text and sends the text-change notification.
+    void type(const std::string& text)
+    {
+        view.inputField.setText(text);
+        controller.controlTextDidChange();
+    }
 };

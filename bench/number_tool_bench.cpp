@@ -5,7 +5,6 @@
 // window's inputs are the slowest that worst_case_search found.
 
 #include "controller.h"
-#include "controller_connection.h"
 #include "greatest_common_factor.h"
 #include "memory_calculator_view.h"
 #include "number_factor.h"
@@ -72,24 +71,10 @@ BENCHMARK_CAPTURE(fractionFromFloat, nineScalingsEndingWhole, 0.01F)->Unit(bench
 BENCHMARK_CAPTURE(fractionFromFloat, nineScalingsAtTheLimit, 0.123456791F)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fractionFromFloat, notANumber, std::numeric_limits<float>::quiet_NaN())->Unit(benchmark::kMicrosecond);
 
-// A loaded window in memory with the given text typed.
-struct Window {
-    MemoryCalculatorView view;
-    Controller controller;
-
-    explicit Window(const std::string& text)
-    {
-        view.squareRootField.setText("√");
-        connectControls(controller, view);
-        controller.awakeFromNib();
-        view.inputField.setText(text);
-        controller.controlTextDidChange();
-    }
-};
-
 void windowAction(benchmark::State& state, const std::string& text, void (Controller::*action)())
 {
-    Window window(text);
+    MemoryCalculator window;
+    window.type(text);
     for (auto _ : state) {
         (window.controller.*action)();
     }
@@ -123,10 +108,9 @@ const std::string longestDecimal = "0." + std::string(32764, '0') + "1";
 // Reading the text is part of a change: the field reads it afresh.
 void windowTextChange(benchmark::State& state, const std::string& text)
 {
-    Window window("");
+    MemoryCalculator window;
     for (auto _ : state) {
-        window.view.inputField.setText(text);
-        window.controller.controlTextDidChange();
+        window.type(text);
     }
 }
 BENCHMARK_CAPTURE(windowTextChange, longestDigits, longestDigits())->Unit(benchmark::kMicrosecond);

@@ -4,7 +4,6 @@
 // documented shape and value.
 
 #include "controller.h"
-#include "controller_connection.h"
 #include "memory_calculator_view.h"
 #include "text_reading.h"
 
@@ -162,14 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    MemoryCalculatorView view;
-    Controller controller;
-    view.squareRootField.setText("√");
-    connectControls(controller, view);
-    controller.awakeFromNib();
-
-    view.inputField.setText(text);
-    controller.controlTextDidChange();
+    MemoryCalculator calculator;
+    calculator.type(text);
+    const MemoryCalculatorView& view = calculator.view;
+    Controller& controller = calculator.controller;
     const int32_t integer = view.inputField.intValue();
     const float value = view.inputField.floatValue();
     checkReadings(text, integer, value);

@@ -6,7 +6,6 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 ensure_packages cmake g++ make qt6-base-dev dpkg-dev file
-cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DBUILD_TESTING=OFF -DNUMBER_TOOL_BENCHMARKS=OFF -DNUMBER_TOOL_WERROR=ON
-cmake --build build/package --parallel "$(nproc)"
+configure_and_build build/package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DBUILD_TESTING=OFF -DNUMBER_TOOL_BENCHMARKS=OFF
 (cd build/package && cpack -G DEB)

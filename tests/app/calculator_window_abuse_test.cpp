@@ -5,7 +5,6 @@
 
 #include "calculator_window_fixture.h"
 #include "controller.h"
-#include "controller_connection.h"
 #include "memory_calculator_view.h"
 
 #include <QApplication>
@@ -32,22 +31,14 @@ long residentBytes()
 
 class CalculatorWindowAbuseTest : public CalculatorWindowTest {
 protected:
-    CalculatorWindowAbuseTest()
-    {
-        oracleView.squareRootField.setText("√");
-        connectControls(oracle, oracleView);
-        oracle.awakeFromNib();
-    }
-
     // The window's buttons match the in-memory controller's for the
     // window's current text.
     void expectButtonsMatchTheText()
     {
-        oracleView.inputField.setText(input->text().toStdString());
-        oracle.controlTextDidChange();
+        oracle.type(input->text().toStdString());
         const std::array<const MemoryPushButton*, 4> expected = {
-            &oracleView.factorButton, &oracleView.squareRootButton, &oracleView.primeButton,
-            &oracleView.asFractionButton};
+            &oracle.view.factorButton, &oracle.view.squareRootButton, &oracle.view.primeButton,
+            &oracle.view.asFractionButton};
         for (std::size_t i = 0; i < expected.size(); ++i) {
             ASSERT_EQ(buttons()[i]->isEnabled(), expected[i]->isEnabled()) << i << " for " << input->text().toStdString();
             ASSERT_EQ(buttons()[i]->toolTip().toStdString(), expected[i]->toolTip());
@@ -58,7 +49,7 @@ protected:
     // in-memory controller's.
     void pressEveryEnabledButton()
     {
-        oracleView.inputField.setText(input->text().toStdString());
+        oracle.view.inputField.setText(input->text().toStdString());
         using Action = void (Controller::*)();
         const std::array<Action, 4> actions = {&Controller::factor, &Controller::squareRoot, &Controller::prime,
                                                &Controller::asFraction};
@@ -67,8 +58,8 @@ protected:
                 continue;
             }
             QTest::mouseClick(buttons()[i], Qt::LeftButton);
-            (oracle.*actions[i])();
-            ASSERT_EQ(result->toPlainText().toStdString(), oracleView.resultView.string())
+            (oracle.controller.*actions[i])();
+            ASSERT_EQ(result->toPlainText().toStdString(), oracle.view.resultView.string())
                 << i << " for " << input->text().toStdString();
         }
     }
@@ -93,8 +84,7 @@ protected:
         QTest::keySequence(input, QKeySequence::Paste);
     }
 
-    MemoryCalculatorView oracleView;
-    Controller oracle;
+    MemoryCalculator oracle;
 };
 
 TEST_F(CalculatorWindowAbuseTest, PastingAHundredThousandDigitsKeepsTheWindowConsistent)

@@ -36,21 +36,8 @@ void PrintTo(const ButtonStates& states, std::ostream* out)
 }
 
 // A fresh in-memory window, connected and loaded, for every test.
-class ControllerTest : public testing::Test {
+class ControllerTest : public testing::Test, protected MemoryCalculator {
 protected:
-    ControllerTest()
-    {
-        view.squareRootField.setText("√");
-        connectControls(controller, view);
-        controller.awakeFromNib();
-    }
-
-    void type(const std::string& text)
-    {
-        view.inputField.setText(text);
-        controller.controlTextDidChange();
-    }
-
     ButtonStates buttonStates() const
     {
         const std::array<const MemoryPushButton*, 4> buttons = {&view.factorButton, &view.squareRootButton,
@@ -62,9 +49,6 @@ protected:
         }
         return states;
     }
-
-    MemoryCalculatorView view;
-    Controller controller;
 };
 
 TEST_F(ControllerTest, AwakeFromNibGivesTheEntryFieldADecimalFormatter)
