@@ -3,7 +3,7 @@
 // Connects a Controller's seven control fields to a set of controls with the
 // same names, as a window's shell does before it sends awakeFromNib().
 
-#include "controller.h"
+#include "app/controller.h"
 
 template <typename Controls>
 void connectControls(Controller& controller, Controls& controls)

@@ -1,4 +1,4 @@
-#include "number_formatter.h"
+#include "app/number_formatter.h"
 
 bool NumberFormatter::isAcceptable(std::string_view text) const
 {

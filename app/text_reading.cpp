@@ -1,6 +1,6 @@
-#include "text_reading.h"
+#include "app/text_reading.h"
 
-#include "int32_arithmetic.h"
+#include "int32/int32_arithmetic.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,12 +4,12 @@
 // buttons or the answer, through the Controller on the in-memory view. The
 // window's inputs are the slowest that worst_case_search found.
 
-#include "controller.h"
-#include "greatest_common_factor.h"
-#include "memory_calculator_view.h"
-#include "number_factor.h"
-#include "number_radical.h"
-#include "qvr_fraction.h"
+#include "app/controller.h"
+#include "app/testing/memory_calculator_view.h"
+#include "fraction/greatest_common_factor.h"
+#include "fraction/qvr_fraction.h"
+#include "integer_analysis/number_factor.h"
+#include "integer_analysis/number_radical.h"
 
 #include <benchmark/benchmark.h>
 

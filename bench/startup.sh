@@ -42,6 +42,6 @@ measure() {
 }
 
 echo "Start-up on $(nproc) cores, $(uname -m), Xvfb, median of 10 after one warm-up:"
-measure number-tool build/release/app/number-tool
+measure number-tool build/release/app/qt/number-tool
 measure minimal-window build/release/bench/minimal_window
 measure label-window build/release/bench/minimal_window label

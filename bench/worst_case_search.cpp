@@ -4,11 +4,11 @@
 // (divisors listed, divisors walked, scalings, text length), then the
 // leaders are timed through the Controller on the in-memory view.
 
-#include "controller.h"
-#include "memory_calculator_view.h"
-#include "number_factor.h"
-#include "number_radical.h"
-#include "qvr_fraction.h"
+#include "app/controller.h"
+#include "app/testing/memory_calculator_view.h"
+#include "fraction/qvr_fraction.h"
+#include "integer_analysis/number_factor.h"
+#include "integer_analysis/number_radical.h"
 
 #include <algorithm>
 #include <chrono>

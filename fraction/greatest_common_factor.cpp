@@ -1,6 +1,6 @@
-#include "greatest_common_factor.h"
+#include "fraction/greatest_common_factor.h"
 
-#include "int32_arithmetic.h"
+#include "int32/int32_arithmetic.h"
 
 #include <cstdlib>
 

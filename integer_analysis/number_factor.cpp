@@ -1,6 +1,6 @@
-#include "number_factor.h"
+#include "integer_analysis/number_factor.h"
 
-#include "int32_arithmetic.h"
+#include "int32/int32_arithmetic.h"
 
 #include <algorithm>
 #include <cmath>

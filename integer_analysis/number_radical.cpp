@@ -1,7 +1,7 @@
-#include "number_radical.h"
+#include "integer_analysis/number_radical.h"
 
-#include "int32_arithmetic.h"
-#include "number_factor.h"
+#include "int32/int32_arithmetic.h"
+#include "integer_analysis/number_factor.h"
 
 #include <cmath>
 

@@ -1,8 +1,13 @@
 # Shared by the scripts that build: installs missing Debian packages and
 # configures and builds a build tree. Sourced, not run.
 
-# The packages a build with tests, fuzzers and benchmarks needs.
-NUMBER_TOOL_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libxcb1-dev clang libclang-rt-dev desktop-file-utils appstream)
+# What building and opening the window needs: the compiler, CMake, Qt 6
+# Widgets, and Qt's Wayland platform plugin (the X11 one comes with Qt).
+NUMBER_TOOL_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-wayland)
+# What the test command needs on top: GoogleTest, Google Benchmark, clang
+# with libFuzzer, the start-up probe's xcb, and the desktop file validators.
+NUMBER_TOOL_PACKAGES=("${NUMBER_TOOL_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libxcb1-dev clang libclang-rt-dev
+                      desktop-file-utils appstream)
 
 # Installs whichever of the given Debian packages are missing, saying which.
 ensure_packages() {

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
-ensure_packages cmake g++ make qt6-base-dev dpkg-dev file
+ensure_packages "${NUMBER_TOOL_RUN_PACKAGES[@]}" dpkg-dev file
 configure_and_build build/package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DBUILD_TESTING=OFF -DNUMBER_TOOL_BENCHMARKS=OFF
 (cd build/package && cpack -G DEB)

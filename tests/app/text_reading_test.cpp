@@ -1,4 +1,4 @@
-#include "text_reading.h"
+#include "app/text_reading.h"
 
 #include <gtest/gtest.h>
 

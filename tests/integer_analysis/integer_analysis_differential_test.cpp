@@ -2,8 +2,8 @@
 // trial division in 64-bit arithmetic, written without the floating-point
 // root and the 32-bit tricks of the real implementation.
 
-#include "number_factor.h"
-#include "number_radical.h"
+#include "integer_analysis/number_factor.h"
+#include "integer_analysis/number_radical.h"
 
 #include <gtest/gtest.h>
 

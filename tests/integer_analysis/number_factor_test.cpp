@@ -1,4 +1,4 @@
-#include "number_factor.h"
+#include "integer_analysis/number_factor.h"
 
 #include <gtest/gtest.h>
 

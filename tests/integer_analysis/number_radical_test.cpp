@@ -1,4 +1,4 @@
-#include "number_radical.h"
+#include "integer_analysis/number_radical.h"
 
 #include <gtest/gtest.h>
 

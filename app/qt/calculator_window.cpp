@@ -1,6 +1,6 @@
-#include "calculator_window.h"
+#include "app/qt/calculator_window.h"
 
-#include "controller_connection.h"
+#include "app/controller_connection.h"
 #include "ui_calculator_window.h"
 
 #include <QCoreApplication>

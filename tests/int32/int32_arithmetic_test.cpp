@@ -1,4 +1,4 @@
-#include "int32_arithmetic.h"
+#include "int32/int32_arithmetic.h"
 
 #include <gtest/gtest.h>
 

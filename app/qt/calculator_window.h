@@ -4,8 +4,8 @@
 // controls to the one Controller and routes the widgets' events to it. It
 // makes no decision of its own; every behaviour is the Controller's.
 
-#include "controller.h"
-#include "qt_calculator_controls.h"
+#include "app/controller.h"
+#include "app/qt/qt_calculator_controls.h"
 
 #include <QWidget>
 

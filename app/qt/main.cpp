@@ -1,4 +1,4 @@
-#include "application_runner.h"
+#include "app/qt/application_runner.h"
 
 int main(int argc, char** argv)
 {

@@ -3,7 +3,7 @@
 // The calculator view interface over Qt widgets: each class forwards to one
 // widget it does not own, converting between std::string and QString.
 
-#include "calculator_view.h"
+#include "app/calculator_view.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
-#include "qt_calculator_controls.h"
+#include "app/qt/qt_calculator_controls.h"
 
-#include "number_formatter.h"
-#include "text_reading.h"
+#include "app/number_formatter.h"
+#include "app/text_reading.h"
 
 #include <QLineEdit>
 #include <QValidator>

@@ -3,7 +3,7 @@
 // The real calculator window, shown on Qt's offscreen platform, with its
 // controls found by object name. Every test gets a fresh one.
 
-#include "calculator_window.h"
+#include "app/qt/calculator_window.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -4,11 +4,11 @@
 // window: its controls record what the Controller sets, and its entry field
 // reports whatever text and readings it was given. No widgets, no events.
 
-#include "calculator_view.h"
-#include "controller.h"
-#include "controller_connection.h"
-#include "number_formatter.h"
-#include "text_reading.h"
+#include "app/calculator_view.h"
+#include "app/controller.h"
+#include "app/controller_connection.h"
+#include "app/number_formatter.h"
+#include "app/text_reading.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "application_runner.h"
+#include "app/qt/application_runner.h"
 
-#include "calculator_window.h"
+#include "app/qt/calculator_window.h"
 
 #include <QApplication>
 

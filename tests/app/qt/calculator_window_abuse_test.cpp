@@ -3,9 +3,9 @@
 // answers must be those a Controller on an in-memory view gives for the
 // same text, and memory must not grow with the length of a session.
 
+#include "app/controller.h"
+#include "app/testing/memory_calculator_view.h"
 #include "calculator_window_fixture.h"
-#include "controller.h"
-#include "memory_calculator_view.h"
 
 #include <QApplication>
 #include <QClipboard>
