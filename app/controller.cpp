@@ -1,14 +1,13 @@
-#include "controller.h"
+#include "app/controller.h"
 
-#include "int32_arithmetic.h"
-#include "number_factor.h"
-#include "number_formatter.h"
-#include "number_radical.h"
-#include "qvr_fraction.h"
-#include "text_reading.h"
+#include "app/number_formatter.h"
+#include "app/text_reading.h"
+#include "fraction/qvr_fraction.h"
+#include "int32/int32_arithmetic.h"
+#include "integer_analysis/number_factor.h"
+#include "integer_analysis/number_radical.h"
 
 #include <array>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -62,6 +61,9 @@ void Controller::awakeFromNib()
     auto formatter = std::make_unique<NumberFormatter>();
     formatter->setAllowsFloats(true);
     inputField->setFormatter(std::move(formatter));
+    // The buttons start as the loaded text has them, from the same table as
+    // after every change.
+    controlTextDidChange();
 }
 
 void Controller::factor()
@@ -111,7 +113,7 @@ void Controller::asFraction()
 {
     const float value = inputField->floatValue();
     // Beyond the 32-bit range no fraction of 32-bit terms can hold the value.
-    if (!std::isfinite(value) || std::fabs(value) >= 2147483648.0F) {
+    if (!Int32::isWithinRange(value)) {
         setResult(impossible);
         return;
     }

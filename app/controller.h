@@ -5,7 +5,7 @@
 // It knows the controls only through the calculator view interface; binding
 // them to real widgets, and routing events here, is the shell's work.
 
-#include "calculator_view.h"
+#include "app/calculator_view.h"
 
 #include <optional>
 #include <string>
@@ -23,8 +23,9 @@ public:
     PushButton* primeButton = nullptr;
     PushButton* asFractionButton = nullptr;
 
-    // Once the controls are connected: fetches the radical sign and gives the
-    // entry field a formatter that accepts decimals.
+    // Once the controls are connected: fetches the radical sign, gives the
+    // entry field a formatter that accepts decimals, and sets the buttons for
+    // the field's text as loaded.
     void awakeFromNib();
 
     // The four button actions. Each reads the entry field at the press.

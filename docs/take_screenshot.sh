@@ -6,13 +6,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 display=:97
+# Set before the trap, so that an interrupt at any point stops what started.
+xvfb_pid=
+app_pid=
+trap 'kill $app_pid $xvfb_pid 2>/dev/null || true' EXIT
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb_pid=$!
-trap 'kill "$app_pid" "$xvfb_pid" 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
 
-build/release/app/number-tool &
+build/release/app/qt/number-tool &
 app_pid=$!
 window=$(xdotool search --sync --onlyvisible --name "Number Tool" | head -n 1)
 xdotool windowfocus --sync "$window"

@@ -1,7 +1,7 @@
-#include "qvr_fraction.h"
+#include "fraction/qvr_fraction.h"
 
-#include "greatest_common_factor.h"
-#include "int32_arithmetic.h"
+#include "fraction/greatest_common_factor.h"
+#include "int32/int32_arithmetic.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -71,7 +71,7 @@ QVRFraction::QVRFraction(float x)
     int scale = 0;
     // Beyond 2^31 no float equals its saturated truncation, and scaling could
     // never make it so.
-    if (std::isfinite(x) && std::fabs(x) <= 2147483648.0F) {
+    if (std::isfinite(x) && std::fabs(x) <= Int32::rangeBound) {
         while (x != static_cast<float>(Int32::saturatingFromFloating(x)) && scale < maximumScale) {
             x *= 10.0F;
             ++scale;
@@ -137,6 +137,11 @@ void QVRFraction::correctNegatives()
         setNumerator(Int32::wrappingNegate(_numerator));
         setDenominator(Int32::wrappingNegate(_denominator));
     }
+}
+
+bool QVRFraction::isInLowestTerms() const
+{
+    return std::gcd(int64_t{_numerator}, int64_t{_denominator}) == 1;
 }
 
 float QVRFraction::floatValue() const

@@ -8,11 +8,22 @@
 // conversions from a decimal and to float and int, its arithmetic and its two
 // descriptions. It does no formatting for display beyond those descriptions.
 //
-// Invariant: the denominator is never 0. Every constructor starts from 1/1
-// and the denominator setter ignores 0. Fractions made from two integers and
-// results of the arithmetic are moreover in lowest terms with a positive
-// denominator; a fraction made from a float is in lowest terms but may carry
-// its sign in the denominator (-0.5 gives 1/-2). The setters do not normalise.
+// Invariant, always: the denominator is not 0. Every constructor starts from
+// 1/1 and setDenominator() ignores 0, so no operation can break it.
+//
+// Normal form, where an operation promises it: lowest terms (the magnitudes
+// share no factor but 1) with a positive denominator; isNormalised() checks
+// it. These promise it:
+// - the two-integer constructor, except where it must negate -2^31, which has
+//   no 32-bit negation: a denominator of -2^31, or a numerator of -2^31 over
+//   a negative denominator, wraps, and the sign or the value comes out wrong
+//   (1/-2^31 gives -1/-2147483648, 2/-2^31 gives 1/1073741824);
+// - every result of the arithmetic and of fractionWithAbsoluteValue().
+// The float constructor and simplify() promise lowest terms only
+// (isInLowestTerms()): the sign may sit in the denominator (-0.5 gives 1/-2).
+// correctNegatives() makes a denominator other than -2^31 positive (a
+// numerator of -2^31 stays negative, so the sign is lost). The setters keep
+// only the invariant.
 class QVRFraction {
 public:
     static QVRFraction fractionWithNumerator(int32_t numerator, int32_t denominator);
@@ -22,14 +33,12 @@ public:
     // 1/1, not 0/1.
     QVRFraction() = default;
 
-    // Lowest terms with a positive denominator; a denominator of 0 is ignored
-    // and leaves 1, so 3/0 gives 3/1. -2^31 has no 32-bit negation: where the
-    // normalising steps negate it, it wraps to itself and the result can have
-    // the wrong sign ((-2^31)/(-1) is -2147483648/1, 2/(-2^31) is 1/1073741824).
+    // In normal form; a denominator of 0 is ignored and leaves 1, so 3/0
+    // gives 3/1.
     QVRFraction(int32_t numerator, int32_t denominator);
 
     // The decimal scaled by ten until it is whole, at most nine times, over
-    // the matching power of ten, then reduced (see the definition for the
+    // the matching power of ten, then simplified (see the definition for the
     // exact steps). NaN, the infinities and magnitudes above 2^31 are not
     // scaled: they give their saturated integer value over 1.
     explicit QVRFraction(float x);
@@ -68,10 +77,14 @@ public:
     // floatValue() truncated and saturated.
     int32_t intValue() const;
 
+    // The two forms operations promise, for tests and the fuzzer to check.
+    bool isInLowestTerms() const;
+    bool isNormalised() const { return _denominator > 0 && isInLowestTerms(); }
+
     int32_t numerator() const { return _numerator; }
     void setNumerator(int32_t numerator) { _numerator = numerator; }
     int32_t denominator() const { return _denominator; }
-    // Ignores 0, which keeps the invariant.
+    // Ignores 0.
     void setDenominator(int32_t denominator)
     {
         if (denominator != 0) {

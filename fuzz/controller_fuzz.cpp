@@ -3,9 +3,10 @@
 // when the buttons do not match the text's class or an answer is not of its
 // documented shape and value.
 
-#include "controller.h"
-#include "memory_calculator_view.h"
-#include "text_reading.h"
+#include "app/controller.h"
+#include "app/testing/memory_calculator_view.h"
+#include "app/text_reading.h"
+#include "int32/int32_arithmetic.h"
 
 #include <algorithm>
 #include <cmath>
@@ -142,7 +143,7 @@ void checkSquareRoot(const std::string& answer, int32_t integer, const std::stri
 
 void checkFraction(const std::string& answer, float value, const std::string& text)
 {
-    if (!std::isfinite(value) || std::fabs(value) >= 2147483648.0F) {
+    if (!Int32::isWithinRange(value)) {
         require(answer == "Impossible", "no fraction beyond the 32-bit range", text);
         return;
     }

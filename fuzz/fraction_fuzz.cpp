@@ -1,10 +1,12 @@
 // Drives QVRFraction with arbitrary 32-bit fields through every operation.
-// Aborts when a denominator becomes 0, an arithmetic result is not the exact
-// value in lowest terms with a positive denominator, or a result that fits
-// in 32 bits is missing.
+// Aborts when a denominator becomes 0, an operation breaks the form it
+// promises (normal form, lowest terms, a positive denominator) or changes
+// the value where it must not, an arithmetic result is not the exact value,
+// or a result that fits in 32 bits is missing.
 
-#include "greatest_common_factor.h"
-#include "qvr_fraction.h"
+#include "fraction/greatest_common_factor.h"
+#include "fraction/qvr_fraction.h"
+#include "int32/int32_arithmetic.h"
 
 #include <cmath>
 #include <cstdint>
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <numeric>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -51,7 +54,14 @@ void checkResult(const std::optional<QVRFraction>& result, Int128 numerator, Int
     require(result.has_value() == fits, what);
     if (result) {
         require(result->numerator() == numerator && result->denominator() == denominator, what);
+        require(result->isNormalised(), what);
     }
+}
+
+// Whether a/b and c/d are the same number.
+bool sameValue(Int128 a, Int128 b, Int128 c, Int128 d)
+{
+    return a * d == c * b;
 }
 
 struct Input {
@@ -68,6 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 
     const QVRFraction made = QVRFraction::fractionWithNumerator(input.a, input.b);
     require(made.denominator() != 0, "constructed denominator");
+    // Exact and normal unless a negation of -2^31 wraps.
+    const bool negatesMostNegative = input.b == INT32_MIN || (input.a == INT32_MIN && input.b < 0);
+    if (!negatesMostNegative) {
+        require(made.isNormalised(), "constructed fraction is normal");
+        require(sameValue(made.numerator(), made.denominator(), input.a, input.b == 0 ? 1 : input.b),
+                "constructed fraction keeps the value");
+    }
 
     // Fields as given, through the setters: not normalised.
     QVRFraction left;
@@ -94,19 +111,50 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
                 "common factor divides both");
     }
 
+    // Neither command keeps its promise where a field is -2^31, whose
+    // magnitude has no 32-bit value.
+    const bool holdsMostNegative = n == INT32_MIN || d == INT32_MIN;
     left.simplify();
-    left.correctNegatives();
     require(left.denominator() != 0, "simplified denominator");
-    (void)left.floatValue();
-    (void)left.intValue();
-    (void)left.isEqual(right);
-    (void)left.description();
+    if (!holdsMostNegative) {
+        require(left.isInLowestTerms(), "simplified fraction in lowest terms");
+        require(sameValue(left.numerator(), left.denominator(), n, d), "simplify keeps the value");
+    }
+    const Int128 simplifiedNumerator = left.numerator();
+    const Int128 simplifiedDenominator = left.denominator();
+    left.correctNegatives();
+    require(left.denominator() != 0, "corrected denominator");
+    if (simplifiedDenominator != INT32_MIN) {
+        require(left.denominator() > 0, "corrected denominator is positive");
+    }
+    if (simplifiedDenominator != INT32_MIN && simplifiedNumerator != INT32_MIN) {
+        require(sameValue(left.numerator(), left.denominator(), simplifiedNumerator, simplifiedDenominator),
+                "correctNegatives keeps the value");
+    }
+
+    // A float quotient of a nonzero denominator is finite, so every fraction
+    // equals itself, and equality goes both ways.
+    const float value = left.floatValue();
+    require(std::isfinite(value), "float value is finite");
+    require(left.isEqual(left), "a fraction equals itself");
+    require(left.isEqual(right) == right.isEqual(left), "equality is symmetric");
+    // The integer value truncates toward zero: less than 1 away, never past.
+    const int32_t truncated = left.intValue();
+    if (Int32::isWithinRange(value)) {
+        require(std::fabs(static_cast<double>(value) - truncated) < 1.0 &&
+                    std::fabs(static_cast<double>(truncated)) <= std::fabs(static_cast<double>(value)),
+                "integer value truncates");
+    }
+    const std::string description = left.compactDescription();
+    require(description == "(" + std::to_string(left.numerator()) + "/" + std::to_string(left.denominator()) + ")",
+            "compact description shows the fields");
 
     const QVRFraction fromFloat = QVRFraction::fractionWithFloat(input.x);
     require(fromFloat.denominator() != 0, "denominator from a float");
-    if (std::isfinite(input.x) && std::fabs(input.x) < 2147483648.0F) {
-        const double value = static_cast<double>(fromFloat.numerator()) / fromFloat.denominator();
-        require(std::fabs(value - input.x) <= 1e-6 * std::fabs(input.x) + 1e-9, "fraction close to the float");
+    require(fromFloat.isInLowestTerms(), "fraction from a float in lowest terms");
+    if (Int32::isWithinRange(input.x)) {
+        const double fromFloatValue = static_cast<double>(fromFloat.numerator()) / fromFloat.denominator();
+        require(std::fabs(fromFloatValue - input.x) <= 1e-6 * std::fabs(input.x) + 1e-9, "fraction close to the float");
     }
     return 0;
 }

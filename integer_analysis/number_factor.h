@@ -12,8 +12,10 @@ namespace NumberFactor {
 // negative value has no 32-bit magnitude and gives the empty list.
 std::vector<int32_t> factors(int32_t n);
 
-// True when |n| has exactly two divisors, so -7 and -1 count as prime (|-1|
-// has one). False for 0, 1 and the most negative value, which is even.
+// True for the primes and their negatives, and also for -1: the test is that
+// |n| has fewer than three divisors, with only 0, 1 and the most negative
+// value (which is even) excluded. The window asks about magnitudes, so -1
+// reaches it as 1 and is not prime there.
 bool isPrime(int32_t n);
 
 } // namespace NumberFactor

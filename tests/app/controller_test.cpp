@@ -1,6 +1,6 @@
-#include "controller.h"
-#include "controller_connection.h"
-#include "memory_calculator_view.h"
+#include "app/controller.h"
+#include "app/controller_connection.h"
+#include "app/testing/memory_calculator_view.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +55,21 @@ TEST_F(ControllerTest, AwakeFromNibGivesTheEntryFieldADecimalFormatter)
 {
     ASSERT_NE(view.inputField.formatter(), nullptr);
     EXPECT_TRUE(view.inputField.formatter()->allowsFloats());
+}
+
+TEST_F(ControllerTest, AwakeFromNibSetsTheButtonsForTheTextAsLoaded)
+{
+    // Fresh in-memory buttons start enabled with no tool tip.
+    EXPECT_FALSE(view.factorButton.isEnabled());
+    EXPECT_EQ(view.factorButton.toolTip(), disabled(kFactor, "the field is not filled"));
+
+    MemoryCalculatorView loadedWithText;
+    loadedWithText.inputField.setText("0.75");
+    Controller otherController;
+    connectControls(otherController, loadedWithText);
+    otherController.awakeFromNib();
+    EXPECT_TRUE(loadedWithText.asFractionButton.isEnabled());
+    EXPECT_FALSE(loadedWithText.factorButton.isEnabled());
 }
 
 TEST_F(ControllerTest, EmptyFieldDisablesEveryButtonSayingItIsNotFilled)
@@ -256,11 +271,6 @@ TEST_F(ControllerTest, RadicalSignIsTheOneTheLabelHeldAtLoad)
     otherView.inputField.setText("12");
     otherController.squareRoot();
     EXPECT_EQ(otherView.resultView.string(), "2r3");
-}
-
-TEST_F(ControllerTest, ClosingTheLastWindowEndsTheProgram)
-{
-    EXPECT_TRUE(controller.applicationShouldTerminateAfterLastWindowClosed());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "greatest_common_factor.h"
+#include "fraction/greatest_common_factor.h"
 
 #include <gtest/gtest.h>
 

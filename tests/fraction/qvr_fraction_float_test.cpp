@@ -1,4 +1,4 @@
-#include "qvr_fraction.h"
+#include "fraction/qvr_fraction.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +104,7 @@ void expectCloseFraction(float x)
 {
     const QVRFraction fraction = QVRFraction::fractionWithFloat(x);
     ASSERT_NE(fraction.denominator(), 0) << x;
+    ASSERT_TRUE(fraction.isInLowestTerms()) << x;
     const double value = static_cast<double>(fraction.numerator()) / fraction.denominator();
     const double tolerance = 1e-6 * std::fabs(static_cast<double>(x)) + 1e-9;
     ASSERT_LE(std::fabs(value - static_cast<double>(x)), tolerance) << x;

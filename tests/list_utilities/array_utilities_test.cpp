@@ -1,5 +1,5 @@
-#include "array_duplicate.h"
-#include "array_reverse.h"
+#include "list_utilities/array_duplicate.h"
+#include "list_utilities/array_reverse.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,6 @@ TEST(ArrayDuplicate, KeepsTheFirstOfElementsThatCompareEqual)
     ASSERT_EQ(unique.size(), 2U);
     EXPECT_EQ(unique[0].tag, "first one");
     EXPECT_EQ(unique[1].tag, "first two");
-    EXPECT_EQ(list.size(), 4U);
 }
 
 TEST(ArrayDuplicate, EndsForElementsNotEqualToThemselves)
