@@ -4,6 +4,8 @@
 // window's controls, and nothing else. A Qt window and an in-memory view
 // both implement it; the Controller sees only these classes.
 
+#include "app/number_symbols.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,6 +25,11 @@ public:
     virtual float floatValue() const = 0;
     // The field keeps the formatter, and accepts only text it allows.
     virtual void setFormatter(std::unique_ptr<NumberFormatter> formatter) = 0;
+    // The separators the field shows and reads numbers with: the locale's.
+    virtual NumberSymbols numberSymbols() const = 0;
+    // What assistive technology reads out about the field, besides its name
+    // and its text; setting an unchanged text tells nobody.
+    virtual void setAccessibleDescription(const std::string& description) = 0;
 };
 
 class PushButton {

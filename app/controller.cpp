@@ -1,5 +1,6 @@
 #include "app/controller.h"
 
+#include "app/button_reasons.h"
 #include "app/number_formatter.h"
 #include "app/text_reading.h"
 #include "fraction/qvr_fraction.h"
@@ -18,38 +19,36 @@ enum class InputClass { Empty, TooBig, Integral, NonIntegral };
 // Larger integers are classed too big.
 constexpr int32_t largestOfferedInteger = 999'999'999;
 
-// Which buttons a class of input enables, and why the others are off.
+using ButtonReasons::Reason;
+
+// Which buttons a class of input enables, in the order factor, square root,
+// prime, as fraction, and why the others are off.
 struct ButtonRow {
-    bool factor;
-    bool squareRoot;
-    bool prime;
-    bool asFraction;
-    const char* reason;
+    std::array<bool, 4> enabled;
+    Reason reason;
 };
 
 // Indexed by InputClass.
 constexpr std::array<ButtonRow, 4> buttonRows = {{
-    {false, false, false, false, "the field is not filled"},
-    {false, false, false, false, "the number is too big"},
-    {true, true, true, false, "the number is an integer"},
-    {false, false, false, true, "the number is not an integer"},
+    {{false, false, false, false}, Reason::NotFilled},
+    {{false, false, false, false}, Reason::TooBig},
+    {{true, true, true, false}, Reason::Integer},
+    {{false, false, false, true}, Reason::NotInteger},
 }};
 
-// What each button does, the start of its tool tip.
-constexpr const char* factorPurpose = "Factor number.";
-constexpr const char* squareRootPurpose = "Find algebraic square root of number.";
-constexpr const char* primePurpose = "Find whether number is prime.";
-constexpr const char* asFractionPurpose = "Find fractional representation of number.";
-
-void setButton(PushButton& button, const char* purpose, bool enabled, const char* reason)
-{
-    button.setEnabled(enabled);
-    std::string toolTip = purpose;
-    if (!enabled) {
-        toolTip += std::string(" (Disabled because ") + reason + ".)";
-    }
-    button.setToolTip(toolTip);
-}
+// The four buttons as the tool tips and the reason line speak of them.
+struct ButtonText {
+    // What the button does, the start of its tool tip.
+    const char* purpose;
+    const char* name;
+};
+constexpr std::array<ButtonText, 4> buttonTexts = {{
+    {"Factor number.", "Factor"},
+    {"Find algebraic square root of number.", "Square Root"},
+    {"Find whether number is prime.", "Prime"},
+    {"Find fractional representation of number.", "As Fraction"},
+}};
+constexpr std::size_t squareRootIndex = 1;
 
 const std::string impossible = "Impossible";
 
@@ -58,8 +57,10 @@ const std::string impossible = "Impossible";
 void Controller::awakeFromNib()
 {
     squareRootSymbol = squareRootField->stringValue();
+    numberSymbols = inputField->numberSymbols();
     auto formatter = std::make_unique<NumberFormatter>();
     formatter->setAllowsFloats(true);
+    formatter->setSymbols(numberSymbols);
     inputField->setFormatter(std::move(formatter));
     // The buttons start as the loaded text has them, from the same table as
     // after every change.
@@ -136,14 +137,36 @@ void Controller::controlTextDidChange()
     }
 
     const ButtonRow& row = buttonRows.at(static_cast<std::size_t>(inputClass));
-    setButton(*factorButton, factorPurpose, row.factor, row.reason);
-    setButton(*squareRootButton, squareRootPurpose, row.squareRoot, row.reason);
-    setButton(*primeButton, primePurpose, row.prime, row.reason);
-    setButton(*asFractionButton, asFractionPurpose, row.asFraction, row.reason);
-
-    if (inputField->intValue() < 0) {
-        setButton(*squareRootButton, squareRootPurpose, false, "the number is negative");
+    std::array<std::optional<Reason>, 4> disabledBecause;
+    for (std::size_t i = 0; i < disabledBecause.size(); ++i) {
+        if (!row.enabled.at(i)) {
+            disabledBecause.at(i) = row.reason;
+        }
     }
+    // A negative number has no real square root, whatever its class.
+    if (inputField->intValue() < 0) {
+        disabledBecause.at(squareRootIndex) = Reason::Negative;
+    }
+
+    const std::array<PushButton*, 4> buttons = {factorButton, squareRootButton, primeButton, asFractionButton};
+    std::array<ButtonReasons::Button, 4> reasons;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons.at(i)->setEnabled(!disabledBecause.at(i));
+        buttons.at(i)->setToolTip(ButtonReasons::toolTip(buttonTexts.at(i).purpose, disabledBecause.at(i)));
+        reasons.at(i) = {buttonTexts.at(i).name, disabledBecause.at(i)};
+    }
+    setReason(ButtonReasons::sentence(reasons, numberSymbols));
+}
+
+void Controller::controlDidFailToValidate(const std::string& refusedText)
+{
+    setReason(ButtonReasons::refusal(refusedText));
+}
+
+void Controller::setReason(const std::string& reason)
+{
+    reasonView->setString(reason);
+    inputField->setAccessibleDescription(reason);
 }
 
 void Controller::setResult(const std::optional<std::string>& text)

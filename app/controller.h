@@ -1,7 +1,8 @@
 #pragma once
 
 // The window's behaviour: classifies the entry field's text on every change
-// to enable the four buttons, and turns a button press into result text.
+// to enable the four buttons and say why the others are off, and turns a
+// button press into result text.
 // It knows the controls only through the calculator view interface; binding
 // them to real widgets, and routing events here, is the shell's work.
 
@@ -22,6 +23,9 @@ public:
     PushButton* squareRootButton = nullptr;
     PushButton* primeButton = nullptr;
     PushButton* asFractionButton = nullptr;
+    // The line under the buttons that says why buttons are off, or why the
+    // last keystroke or paste was refused.
+    TextView* reasonView = nullptr;
 
     // Once the controls are connected: fetches the radical sign, gives the
     // entry field a formatter that accepts decimals, and sets the buttons for
@@ -35,8 +39,13 @@ public:
     void asFraction();
 
     // After every change of the entry field's text: sets all four buttons'
-    // enabled flags and tool tips from that text alone.
+    // enabled flags and tool tips from that text alone, and the reason line
+    // and the field's accessible description to the reasons.
     void controlTextDidChange();
+
+    // When the entry field refused a keystroke or a paste, leaving its text
+    // as it was: the reason line says why, until the next change.
+    void controlDidFailToValidate(const std::string& refusedText);
 
     // Replaces the result area's text; an absent or empty text leaves the
     // previous answer on show.
@@ -46,5 +55,9 @@ public:
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
 
 private:
+    void setReason(const std::string& reason);
+
     std::string squareRootSymbol;
+    // The entry field's, fetched with the radical sign.
+    NumberSymbols numberSymbols;
 };

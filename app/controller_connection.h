@@ -1,6 +1,6 @@
 #pragma once
 
-// Connects a Controller's seven control fields to a set of controls with the
+// Connects a Controller's control fields to a set of controls with the
 // same names, as a window's shell does before it sends awakeFromNib().
 
 #include "app/controller.h"
@@ -15,4 +15,5 @@ void connectControls(Controller& controller, Controls& controls)
     controller.squareRootButton = &controls.squareRootButton;
     controller.primeButton = &controls.primeButton;
     controller.asFractionButton = &controls.asFractionButton;
+    controller.reasonView = &controls.reasonView;
 }

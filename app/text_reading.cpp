@@ -1,31 +1,18 @@
 #include "app/text_reading.h"
 
+#include "app/unicode_text.h"
 #include "int32/int32_arithmetic.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <limits>
+#include <string>
 
 namespace {
 
 bool isDigit(char character)
 {
     return character >= '0' && character <= '9';
-}
-
-// Where an exponent ("e" or "E") starts in the parsed number [begin, end),
-// or end when it has none. memchr keeps this quick on long texts.
-const char* exponentStart(const char* begin, const char* end)
-{
-    const auto length = static_cast<std::size_t>(end - begin);
-    const char* exponent = end;
-    for (const char letter : {'e', 'E'}) {
-        if (const void* found = std::memchr(begin, letter, length); found != nullptr) {
-            exponent = std::min(exponent, static_cast<const char*>(found));
-        }
-    }
-    return exponent;
 }
 
 } // namespace
@@ -52,35 +39,44 @@ int32_t intValue(std::string_view text)
     return static_cast<int32_t>(std::clamp<int64_t>(value, Int32::min, Int32::max));
 }
 
-float floatValue(std::string_view text)
+float floatValue(std::string_view text, const NumberSymbols& symbols)
 {
     const bool negative = text.starts_with('-');
-    const std::string_view unsignedPart = negative ? text.substr(1) : text;
-    // Only digits or a point may follow the sign: this keeps out the names
-    // "inf" and "nan", which the parser below would otherwise accept.
-    if (unsignedPart.empty() || (!isDigit(unsignedPart.front()) && unsignedPart.front() != '.')) {
+    const std::string_view rest = negative ? text.substr(1) : text;
+    // The number's extent: digits, then the separator and more digits.
+    const auto digitsAt = [](std::string_view from) {
+        return std::find_if_not(from.begin(), from.end(), isDigit) - from.begin();
+    };
+    const auto wholeDigits = static_cast<std::size_t>(digitsAt(rest));
+    const std::string separator = UnicodeText::encoded(symbols.decimalSeparator);
+    std::size_t fractionDigits = 0;
+    const bool hasSeparator = rest.substr(wholeDigits).starts_with(separator);
+    if (hasSeparator) {
+        fractionDigits = static_cast<std::size_t>(digitsAt(rest.substr(wholeDigits + separator.size())));
+    }
+    if (wholeDigits + fractionDigits == 0) {
+        // "", "-", "." or "-." alone: no digit yet.
         return 0.0F;
+    }
+    // The parser wants "." as the point; another separator is copied over.
+    const std::string_view integerPart = text.substr(0, (negative ? 1 : 0) + wholeDigits);
+    std::string_view number = integerPart;
+    std::string copy;
+    if (hasSeparator && separator == ".") {
+        number = text.substr(0, integerPart.size() + 1 + fractionDigits);
+    } else if (hasSeparator) {
+        copy.append(integerPart).append(".").append(rest.substr(wholeDigits + separator.size(), fractionDigits));
+        number = copy;
     }
     float value = 0.0F;
-    std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), value);
-    // An exponent is not part of the number: "1e5" reads as 1. Reading again
-    // up to the "e" is cheaper than the parser's fixed format on long texts.
-    if (const char* exponent = exponentStart(text.data(), result.ptr); exponent != result.ptr) {
-        result = std::from_chars(text.data(), exponent, value);
-    }
-    const std::errc error = result.ec;
-    if (error == std::errc::invalid_argument) {
-        // "." or "-." alone: no digit yet.
-        return 0.0F;
-    }
+    const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
     if (error != std::errc::result_out_of_range) {
         return value;
     }
-    // Out of range: too large if the whole part has a nonzero digit, that is
-    // if the first character other than a leading zero is a digit, else too
-    // small to tell from zero.
-    const std::size_t firstNonzero = unsignedPart.find_first_not_of('0');
-    const bool tooLarge = firstNonzero != std::string_view::npos && isDigit(unsignedPart[firstNonzero]);
+    // Out of range: too large if the whole part has a nonzero digit, else
+    // too small to tell from zero.
+    const std::string_view whole = rest.substr(0, wholeDigits);
+    const bool tooLarge = whole.find_first_not_of('0') != std::string_view::npos;
     const float magnitude = tooLarge ? std::numeric_limits<float>::infinity() : 0.0F;
     return negative ? -magnitude : magnitude;
 }

@@ -1,11 +1,17 @@
 // Feeds arbitrary bytes as the entry field's text to a Controller on the
 // in-memory view, then presses every button the text left enabled. Aborts
 // when the buttons do not match the text's class or an answer is not of its
-// documented shape and value.
+// documented shape and value, when a German locale reads the same text with
+// the comma differently, or when the normalisation of pasted text changes a
+// number: drops or adds a digit, loses the sign, lets in a character the
+// formatter refuses, or changes a text that was already acceptable.
 
 #include "app/controller.h"
+#include "app/input_normalisation.h"
+#include "app/number_formatter.h"
 #include "app/testing/memory_calculator_view.h"
 #include "app/text_reading.h"
+#include "app/unicode_text.h"
 #include "int32/int32_arithmetic.h"
 
 #include <algorithm>
@@ -14,7 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -158,6 +166,54 @@ void checkFraction(const std::string& answer, float value, const std::string& te
 
 } // namespace
 
+const NumberSymbols germanSymbols{.decimalSeparator = U',', .groupSeparator = U'.'};
+
+// The text with "." and "," exchanged: how a German locale writes it.
+std::string withCommaAndPointExchanged(std::string text)
+{
+    for (char& c : text) {
+        c = c == '.' ? ',' : c == ',' ? '.' : c;
+    }
+    return text;
+}
+
+// The decimal digits of a text, of any script, as ASCII, in order.
+std::string digitsOf(std::string_view text)
+{
+    std::string digits;
+    for (const char32_t c : UnicodeText::decoded(text)) {
+        if (const auto value = UnicodeText::decimalDigitValue(c)) {
+            digits.push_back(static_cast<char>('0' + *value));
+        }
+    }
+    return digits;
+}
+
+void checkNormalisation(const std::string& text, const NumberSymbols& symbols)
+{
+    NumberFormatter formatter;
+    formatter.setAllowsFloats(true);
+    formatter.setSymbols(symbols);
+    const std::optional<std::string> number = InputNormalisation::normalised(text, symbols);
+    if (formatter.isAcceptable(text)) {
+        require(number == text, "an acceptable text stays as it is", text);
+    }
+    const auto outcome = formatter.insertion("", text, "");
+    if (!number || number->empty() || !formatter.isAcceptable(*number)) {
+        require(text.empty() || std::holds_alternative<NumberFormatter::Refusal>(outcome), "a non-number is refused",
+                text);
+        return;
+    }
+    require(std::get<NumberFormatter::Insertion>(outcome).text == *number, "a number goes in as normalised", text);
+    require(digitsOf(*number) == digitsOf(text), "normalisation keeps every digit, in order", text);
+    const std::u32string characters = UnicodeText::decoded(text);
+    const auto first = std::find_if_not(characters.begin(), characters.end(), UnicodeText::isWhiteSpace);
+    const bool signedText = first != characters.end() && !UnicodeText::decimalDigitValue(*first) &&
+                            *first != U'.' && *first != U',' && *first != symbols.decimalSeparator &&
+                            *first != U'+' && *first != U'\uFF0B';
+    require(number->starts_with('-') == signedText, "normalisation keeps the sign", text);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -181,6 +237,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         const bool explained = button->toolTip().find("(Disabled because") != std::string::npos;
         require(explained != button->isEnabled(), "tool tip explains exactly the disabled buttons", text);
     }
+    // Some button is always off, and the reason line says why.
+    require(!view.reasonView.string().empty(), "the reason line explains", text);
+    require(view.inputField.accessibleDescription() == view.reasonView.string(), "the description is the reason",
+            text);
+
+    // The same number written the German way reads and classes the same.
+    MemoryCalculator german(germanSymbols);
+    german.type(withCommaAndPointExchanged(text));
+    require(german.view.inputField.intValue() == integer, "German integer reading", text);
+    const float germanValue = german.view.inputField.floatValue();
+    require(germanValue == value || (std::isnan(germanValue) && std::isnan(value)), "German float reading", text);
+    require(german.view.asFractionButton.isEnabled() == view.asFractionButton.isEnabled() &&
+                german.view.factorButton.isEnabled() == view.factorButton.isEnabled(),
+            "German buttons", text);
+
+    checkNormalisation(text, NumberSymbols{});
+    checkNormalisation(text, germanSymbols);
 
     if (view.factorButton.isEnabled()) {
         controller.factor();

@@ -4,9 +4,10 @@
 # What building and opening the window needs: the compiler, CMake, Qt 6
 # Widgets, and Qt's Wayland platform plugin (the X11 one comes with Qt).
 NUMBER_TOOL_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-wayland)
-# What the test command needs on top: GoogleTest, Google Benchmark, clang
+# What the test command needs on top: Qt's private headers (the window tests
+# switch accessibility on through them), GoogleTest, Google Benchmark, clang
 # with libFuzzer, the start-up probe's xcb, and the desktop file validators.
-NUMBER_TOOL_PACKAGES=("${NUMBER_TOOL_RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libxcb1-dev clang libclang-rt-dev
+NUMBER_TOOL_PACKAGES=("${NUMBER_TOOL_RUN_PACKAGES[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev libxcb1-dev clang libclang-rt-dev
                       desktop-file-utils appstream)
 
 # Installs whichever of the given Debian packages are missing, saying which.

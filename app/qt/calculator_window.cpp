@@ -1,12 +1,14 @@
 #include "app/qt/calculator_window.h"
 
 #include "app/controller_connection.h"
+#include "app/qt/answer_copier.h"
 #include "ui_calculator_window.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QShortcut>
 
 namespace {
 
@@ -40,6 +42,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
           .squareRootButton = QtPushButton(ui->squareRootButton),
           .primeButton = QtPushButton(ui->primeButton),
           .asFractionButton = QtPushButton(ui->asFractionButton),
+          .reasonView = QtLabelView(ui->reasonLine),
       }
 {
     setWindowIcon(applicationIcon());
@@ -47,10 +50,20 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
 
     // Typed, pasted or set from code: every change of the text.
     connect(ui->inputField, &QLineEdit::textChanged, this, [this] { controller.controlTextDidChange(); });
-    connect(ui->factorButton, &QPushButton::clicked, this, [this] { controller.factor(); });
-    connect(ui->squareRootButton, &QPushButton::clicked, this, [this] { controller.squareRoot(); });
-    connect(ui->primeButton, &QPushButton::clicked, this, [this] { controller.prime(); });
-    connect(ui->asFractionButton, &QPushButton::clicked, this, [this] { controller.asFraction(); });
+    connect(ui->inputField, &NumberLineEdit::textRefused, this,
+            [this](const QString& refused) { controller.controlDidFailToValidate(refused.toStdString()); });
+    connectAction(ui->factorButton, &Controller::factor);
+    connectAction(ui->squareRootButton, &Controller::squareRoot);
+    connectAction(ui->primeButton, &Controller::prime);
+    connectAction(ui->asFractionButton, &Controller::asFraction);
+
+    auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(clear, &QShortcut::activated, this, [this] {
+        ui->inputField->clear();
+        ui->inputField->setFocus();
+    });
+    auto* copier = new AnswerCopier(ui->resultView, this);
+    copier->watch(ui->inputField);
 
     // The controller, as the application's delegate, decides whether closing
     // the last window ends the program.
@@ -65,3 +78,11 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::connectAction(QAbstractButton* button, void (Controller::*action)())
+{
+    connect(button, &QAbstractButton::clicked, this, [this, action] {
+        (controller.*action)();
+        ui->inputField->setFocus();
+    });
+}

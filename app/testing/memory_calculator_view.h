@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <variant>
 
 class MemoryTextField : public TextField {
 public:
@@ -22,9 +23,13 @@ public:
     void setText(std::string text)
     {
         _intValue = TextReading::intValue(text);
-        _floatValue = TextReading::floatValue(text);
+        _floatValue = TextReading::floatValue(text, _numberSymbols);
         _text = std::move(text);
     }
+
+    // The locale's separators, as the platform would report them; set before
+    // the Controller loads.
+    void setNumberSymbols(const NumberSymbols& symbols) { _numberSymbols = symbols; }
 
     // Sets the text and readings independently, for readings no text gives.
     void setReadings(std::string text, int32_t intValue, float floatValue)
@@ -38,14 +43,19 @@ public:
     int32_t intValue() const override { return _intValue; }
     float floatValue() const override { return _floatValue; }
     void setFormatter(std::unique_ptr<NumberFormatter> formatter) override { _formatter = std::move(formatter); }
+    NumberSymbols numberSymbols() const override { return _numberSymbols; }
+    void setAccessibleDescription(const std::string& description) override { _accessibleDescription = description; }
 
     const NumberFormatter* formatter() const { return _formatter.get(); }
+    const std::string& accessibleDescription() const { return _accessibleDescription; }
 
 private:
     std::string _text;
     int32_t _intValue = 0;
     float _floatValue = 0.0F;
     std::unique_ptr<NumberFormatter> _formatter;
+    NumberSymbols _numberSymbols;
+    std::string _accessibleDescription;
 };
 
 class MemoryPushButton : public PushButton {
@@ -71,7 +81,7 @@ private:
     std::string _string;
 };
 
-// The seven controls of the window, named like the Controller's fields; see
+// The controls of the window, named like the Controller's fields; see
 // connectControls().
 struct MemoryCalculatorView {
     MemoryTextField inputField;
@@ -81,17 +91,20 @@ struct MemoryCalculatorView {
     MemoryPushButton squareRootButton;
     MemoryPushButton primeButton;
     MemoryPushButton asFractionButton;
+    MemoryTextView reasonView;
 };
 
 // A Controller on its own in-memory view, connected and loaded as the
-// window's shell does, with the radical sign in its label. It holds pointers
-// into itself, so it is neither copied nor moved.
+// window's shell does, with the radical sign in its label and the given
+// locale's separators in its entry field. It holds pointers into itself, so
+// it is neither copied nor moved.
 struct MemoryCalculator {
     MemoryCalculatorView view;
     Controller controller;
 
-    MemoryCalculator()
+    explicit MemoryCalculator(const NumberSymbols& symbols = {})
     {
+        view.inputField.setNumberSymbols(symbols);
         view.squareRootField.setText("√");
         connectControls(controller, view);
         controller.awakeFromNib();
@@ -104,5 +117,22 @@ struct MemoryCalculator {
     {
         view.inputField.setText(text);
         controller.controlTextDidChange();
+    }
+
+    // Puts text in at the end of the field as a keystroke or paste would:
+    // through the formatter, which may refuse it. False when refused.
+    bool insert(const std::string& text)
+    {
+        const std::string current = view.inputField.stringValue();
+        const auto outcome = view.inputField.formatter()->insertion(current, text, "");
+        if (const auto* refusal = std::get_if<NumberFormatter::Refusal>(&outcome)) {
+            controller.controlDidFailToValidate(refusal->refusedText);
+            return false;
+        }
+        const std::string& inserted = std::get<NumberFormatter::Insertion>(outcome).text;
+        if (!inserted.empty()) {
+            type(current + inserted);
+        }
+        return true;
     }
 };

@@ -7,6 +7,7 @@
 #include <array>
 #include <limits>
 #include <ostream>
+#include <set>
 #include <string>
 
 namespace {
@@ -153,6 +154,83 @@ TEST_F(ControllerTest, EveryTextChangeSetsTheButtonsFromItsClassAndSign)
         controller.controlTextDidChange();
         EXPECT_EQ(buttonStates(), row.expected);
     }
+}
+
+TEST_F(ControllerTest, ReasonLineSaysWhyEachButtonIsOffAndWhatWouldTurnItOn)
+{
+    const std::string tooBig = " are off because the number is too big: use a number from -2,147,483,647 to 999,999,999.";
+    const std::string negative =
+        "Square Root is off because the number is negative: type a whole number of 0 or more.";
+    const std::string integer = "As Fraction is off because the number is an integer: type a decimal, such as 0.75.";
+    const std::string notInteger = " are off because the number is not an integer: type a whole number.";
+    struct Row {
+        const char* name;
+        const char* text;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"empty", "", "All four buttons are off because the field is not filled: type a number."},
+        {"too big", "1000000000", "All four buttons" + tooBig},
+        {"too big and negative", "-99999999999", "Factor, Prime and As Fraction" + tooBig + " " + negative},
+        {"integer", "72", integer},
+        {"negative integer", "-72", negative + " " + integer},
+        {"decimal", "0.75", "Factor, Square Root and Prime" + notInteger},
+        {"negative decimal", "-2.5", "Factor and Prime" + notInteger + " " + negative},
+    };
+    std::set<std::string> sentences;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        type(row.text);
+        EXPECT_EQ(view.reasonView.string(), row.expected);
+        EXPECT_EQ(view.inputField.accessibleDescription(), row.expected);
+        sentences.insert(view.reasonView.string());
+    }
+    EXPECT_EQ(sentences.size(), std::size(rows));
+
+    // Its integer reading is 0, so the square root is off for the decimal.
+    type("-0.5");
+    EXPECT_EQ(view.reasonView.string(), "Factor, Square Root and Prime" + notInteger);
+}
+
+TEST(ControllerInAGermanLocale, WritesTheLimitsAndTheExampleAsTheLocaleDoes)
+{
+    MemoryCalculator german({.decimalSeparator = U',', .groupSeparator = U'.'});
+    german.type("1000000000");
+    EXPECT_EQ(german.view.reasonView.string(), "All four buttons are off because the number is too big: use a number "
+                                               "from -2.147.483.647 to 999.999.999.");
+    german.type("7");
+    EXPECT_EQ(german.view.reasonView.string(),
+              "As Fraction is off because the number is an integer: type a decimal, such as 0,75.");
+    // And reads the typed decimal with the comma.
+    german.type("0,75");
+    EXPECT_TRUE(german.view.asFractionButton.isEnabled());
+    german.controller.asFraction();
+    EXPECT_EQ(german.view.resultView.string(), "3/4");
+}
+
+TEST_F(ControllerTest, ARefusalIsExplainedUntilTheNextChange)
+{
+    type("12");
+    EXPECT_FALSE(insert("abc"));
+    const std::string refusal =
+        "“abc” is not a number: only digits, one decimal separator and a leading minus can be entered.";
+    EXPECT_EQ(view.reasonView.string(), refusal);
+    EXPECT_EQ(view.inputField.accessibleDescription(), refusal);
+    // The text and the buttons are as they were.
+    EXPECT_EQ(view.inputField.stringValue(), "12");
+    EXPECT_TRUE(view.factorButton.isEnabled());
+
+    EXPECT_TRUE(insert("3"));
+    EXPECT_EQ(view.reasonView.string(), "As Fraction is off because the number is an integer: type a decimal, such as 0.75.");
+}
+
+TEST_F(ControllerTest, ARefusalQuotesTheTextOnOneShortLine)
+{
+    controller.controlDidFailToValidate("12\nabc\t\t x ");
+    EXPECT_TRUE(view.reasonView.string().starts_with("“12 abc x” is not a number")) << view.reasonView.string();
+    controller.controlDidFailToValidate(std::string(1000, 'x'));
+    EXPECT_TRUE(view.reasonView.string().starts_with("“" + std::string(23, 'x') + "…” is not a number"))
+        << view.reasonView.string();
 }
 
 TEST_F(ControllerTest, ActionsShowTheirAnswerForTheTypedNumber)

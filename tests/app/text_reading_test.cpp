@@ -72,6 +72,33 @@ TEST(TextReading, ReadsTheValueRoundedToSinglePrecision)
     }
 }
 
+TEST(TextReading, ReadsTheLocalesDecimalSeparatorAndNoOther)
+{
+    const NumberSymbols german{.decimalSeparator = U',', .groupSeparator = U'.'};
+    const NumberSymbols arabic{.decimalSeparator = U'\u066B', .groupSeparator = U'\u066C'};
+    struct Row {
+        std::string text;
+        NumberSymbols symbols;
+        float expected;
+    };
+    const Row rows[] = {
+        {"0,75", german, 0.75F},
+        {"-2,5", german, -2.5F},
+        {",5", german, 0.5F},
+        {"12,", german, 12.0F},
+        // The point is no separator where the comma is.
+        {"1.5", german, 1.0F},
+        {"0,75", {}, 0.0F},
+        {"3\u066B25", arabic, 3.25F},
+        {"1" + std::string(50, '0') + ",5", german, kInfinity},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TextReading::floatValue(row.text, row.symbols), row.expected) << '"' << row.text << '"';
+    }
+    // The integer reading stops at the first character that is not a digit.
+    EXPECT_EQ(TextReading::intValue("12,9"), 12);
+}
+
 TEST(TextReading, HasDigitOnlyWhenATextCanBeANumber)
 {
     EXPECT_FALSE(TextReading::hasDigit(""));

@@ -1,11 +1,14 @@
 #pragma once
 
 // The real calculator window, shown on Qt's offscreen platform, with its
-// controls found by object name. Every test gets a fresh one.
+// controls found by object name. Every test gets a fresh one, in the C
+// locale unless the test asks for another.
 
 #include "app/qt/calculator_window.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -14,9 +17,22 @@
 
 #include <array>
 
+// The application's locale, which the window reads numbers in, for as long
+// as this lives.
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~ScopedLocale() { QLocale::setDefault(previous); }
+    ScopedLocale(const ScopedLocale&) = delete;
+    ScopedLocale& operator=(const ScopedLocale&) = delete;
+
+private:
+    QLocale previous;
+};
+
 class CalculatorWindowTest : public testing::Test {
 protected:
-    CalculatorWindowTest()
+    explicit CalculatorWindowTest(const QLocale& inLocale = QLocale::c()) : locale(inLocale)
     {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -33,6 +49,7 @@ protected:
 
     std::array<QPushButton*, 4> buttons() { return {factor, squareRoot, prime, asFraction}; }
 
+    ScopedLocale locale;
     CalculatorWindow window;
     QLineEdit* input = control<QLineEdit>("inputField");
     QPlainTextEdit* result = control<QPlainTextEdit>("resultView");
@@ -40,4 +57,5 @@ protected:
     QPushButton* squareRoot = control<QPushButton>("squareRootButton");
     QPushButton* prime = control<QPushButton>("primeButton");
     QPushButton* asFraction = control<QPushButton>("asFractionButton");
+    QLabel* reasonLine = control<QLabel>("reasonLine");
 };
