@@ -46,6 +46,9 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
       }
 {
     setWindowIcon(applicationIcon());
+    // Room for two lines of reasons, so that the layout does not jump as
+    // the sentence changes length with every keystroke.
+    ui->reasonLine->setMinimumHeight(2 * ui->reasonLine->fontMetrics().lineSpacing());
     connectControls(controller, controls);
 
     // Typed, pasted or set from code: every change of the text.

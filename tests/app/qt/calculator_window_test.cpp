@@ -171,7 +171,8 @@ TEST_F(CalculatorWindowTest, KeepsEveryControlWholeAtAnySizeFromTheMinimumUp)
     for (const QSize size : {smallest, QSize(900, 700), smallest}) {
         window.resize(size);
         QApplication::processEvents();
-        for (QWidget* widget : std::initializer_list<QWidget*>{input, factor, squareRoot, prime, asFraction, result}) {
+        for (QWidget* widget :
+             std::initializer_list<QWidget*>{input, factor, squareRoot, prime, asFraction, reasonLine, result}) {
             EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << widget->objectName().toStdString();
             EXPECT_GE(widget->height(), widget->minimumSizeHint().height()) << widget->objectName().toStdString();
             EXPECT_TRUE(window.rect().contains(widget->geometry())) << widget->objectName().toStdString();
