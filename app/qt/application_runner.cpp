@@ -6,7 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -39,18 +42,85 @@ bool hasDisplay(int argc, char** argv)
     return !platform.empty() && !platform.starts_with("xcb") && !platform.starts_with("wayland");
 }
 
-QtMessageHandler defaultMessageHandler = nullptr;
+// The display servers the platform will try to reach, as the environment
+// names them: "WAYLAND_DISPLAY=wayland-0 or DISPLAY=:0".
+std::string displaysTried(int argc, char** argv)
+{
+    std::string tried;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (isSet(variable)) {
+            tried += (tried.empty() ? "" : " or ") + std::string(variable) + "=" + std::getenv(variable);
+        }
+    }
+    const std::string_view platform = requestedPlatform(argc, argv);
+    if (!platform.empty()) {
+        tried += (tried.empty() ? "the platform " : " through the platform ") + std::string(platform);
+    }
+    return tried;
+}
+
+// Whoever asks for Qt's plugin or logging output gets all of it.
+bool debuggingStartUp()
+{
+    return isSet("QT_DEBUG_PLUGINS") || isSet("QT_LOGGING_RULES");
+}
+
+// While the platform starts, what Qt and the display libraries write to
+// standard error goes to a scratch file instead: their warnings about each
+// platform they try are noise to a user whose window opens, and to one whose
+// window cannot open, one plain line says more.
+class StartUpQuiet {
+public:
+    StartUpQuiet()
+    {
+        std::fflush(stderr);
+        _saved = dup(STDERR_FILENO);
+        std::FILE* scratch = std::tmpfile();
+        if (_saved < 0 || scratch == nullptr) {
+            return;
+        }
+        dup2(fileno(scratch), STDERR_FILENO);
+        std::fclose(scratch);
+    }
+    ~StartUpQuiet() { restore(); }
+    StartUpQuiet(const StartUpQuiet&) = delete;
+    StartUpQuiet& operator=(const StartUpQuiet&) = delete;
+
+    void restore()
+    {
+        if (_saved < 0) {
+            return;
+        }
+        std::fflush(stderr);
+        dup2(_saved, STDERR_FILENO);
+        close(_saved);
+        _saved = -1;
+    }
+
+private:
+    int _saved = -1;
+};
+
+StartUpQuiet* startUpQuiet = nullptr;
+std::string displays;
 
 // While the platform starts, a fatal message (no display reachable, no
 // platform plugin) ends the program with one line and status 1 instead of
 // an abort.
-void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
 {
     if (type != QtFatalMsg) {
-        defaultMessageHandler(type, context, message);
         return;
     }
-    std::fprintf(stderr, "number-tool: the window could not be opened: %s\n", message.toLocal8Bit().constData());
+    if (startUpQuiet != nullptr) {
+        startUpQuiet->restore();
+    }
+    if (displays.empty()) {
+        std::fprintf(stderr, "number-tool: the window could not be opened: %s\n", message.toLocal8Bit().constData());
+    } else {
+        std::fprintf(stderr, "number-tool: the window could not be opened: no display server answered at %s.\n",
+                     displays.c_str());
+    }
     std::_Exit(1);
 }
 
@@ -64,9 +134,18 @@ int runApplication(int argc, char** argv)
                    stderr);
         return 1;
     }
-    defaultMessageHandler = qInstallMessageHandler(startupMessageHandler);
-    QApplication application(argc, argv);
-    qInstallMessageHandler(defaultMessageHandler);
+    std::optional<QApplication> application;
+    if (debuggingStartUp()) {
+        application.emplace(argc, argv);
+    } else {
+        displays = displaysTried(argc, argv);
+        StartUpQuiet quiet;
+        startUpQuiet = &quiet;
+        const QtMessageHandler defaultMessageHandler = qInstallMessageHandler(startupMessageHandler);
+        application.emplace(argc, argv);
+        qInstallMessageHandler(defaultMessageHandler);
+        startUpQuiet = nullptr;
+    }
     // Matches the installed desktop entry, whose icon and name the desktop shows.
     QGuiApplication::setDesktopFileName(NUMBER_TOOL_APP_ID);
 
