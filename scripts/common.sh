@@ -6,9 +6,10 @@
 NUMBER_TOOL_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-wayland)
 # What the test command needs on top: Qt's private headers (the window tests
 # switch accessibility on through them), GoogleTest, Google Benchmark, clang
-# with libFuzzer, the start-up probe's xcb, and the desktop file validators.
+# with libFuzzer, the start-up probe's xcb, the desktop file validators, and
+# weston, the headless Wayland compositor the window is tested on.
 NUMBER_TOOL_PACKAGES=("${NUMBER_TOOL_RUN_PACKAGES[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev libxcb1-dev clang libclang-rt-dev
-                      desktop-file-utils appstream)
+                      desktop-file-utils appstream weston)
 
 # Installs whichever of the given Debian packages are missing, saying which.
 ensure_packages() {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QTest>
@@ -39,6 +40,12 @@ TEST_F(CalculatorWindowTest, OpensWithEveryButtonOffBecauseTheFieldIsNotFilled)
         EXPECT_EQ(buttons()[i]->toolTip(), opening[i]);
         EXPECT_FALSE(buttons()[i]->isEnabled());
     }
+}
+
+TEST_F(CalculatorWindowTest, RunsOnThePlatformItWasGiven)
+{
+    EXPECT_EQ(QGuiApplication::platformName(), qEnvironmentVariable("QT_QPA_PLATFORM"));
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(CalculatorWindowTest, ButtonsFollowEveryKeystroke)

@@ -1,5 +1,6 @@
 // Runs GoogleTest inside a QApplication on the offscreen platform, which
-// needs no display.
+// needs no display, unless QT_QPA_PLATFORM names another (the Wayland run
+// names wayland).
 
 #include <QApplication>
 
@@ -7,7 +8,9 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
