@@ -44,15 +44,20 @@ float floatValue(std::string_view text, const NumberSymbols& symbols)
     const bool negative = text.starts_with('-');
     const std::string_view rest = negative ? text.substr(1) : text;
     // The number's extent: digits, then the separator and more digits.
+    // A plain loop: a 32767-digit text is scanned on every change.
     const auto digitsAt = [](std::string_view from) {
-        return std::find_if_not(from.begin(), from.end(), isDigit) - from.begin();
+        std::size_t count = 0;
+        while (count < from.size() && from[count] >= '0' && from[count] <= '9') {
+            ++count;
+        }
+        return count;
     };
-    const auto wholeDigits = static_cast<std::size_t>(digitsAt(rest));
+    const std::size_t wholeDigits = digitsAt(rest);
     const std::string separator = UnicodeText::encoded(symbols.decimalSeparator);
     std::size_t fractionDigits = 0;
     const bool hasSeparator = rest.substr(wholeDigits).starts_with(separator);
     if (hasSeparator) {
-        fractionDigits = static_cast<std::size_t>(digitsAt(rest.substr(wholeDigits + separator.size())));
+        fractionDigits = digitsAt(rest.substr(wholeDigits + separator.size()));
     }
     if (wholeDigits + fractionDigits == 0) {
         // "", "-", "." or "-." alone: no digit yet.
