@@ -60,7 +60,7 @@ void QtTextField::setFormatter(std::unique_ptr<NumberFormatter> formatter)
 void QtTextField::setAccessibleDescription(const std::string& description)
 {
     const QString text = QString::fromStdString(description);
-    // Qt tells assistive technology of every setting, changed or not.
+    // Only a changed sentence is news to assistive technology.
     if (_control->accessibleDescription() != text) {
         _control->setAccessibleDescription(text);
     }
