@@ -6,10 +6,18 @@
 
 namespace {
 
+// A formatter that allows decimals, as the Controller makes it.
+NumberFormatter decimalFormatter(const NumberSymbols& symbols = {})
+{
+    NumberFormatter formatter;
+    formatter.setAllowsFloats(true);
+    formatter.setSymbols(symbols);
+    return formatter;
+}
+
 TEST(NumberFormatter, AcceptsTextThatIsOrCanBecomeADecimalNumber)
 {
-    NumberFormatter decimals;
-    decimals.setAllowsFloats(true);
+    const NumberFormatter decimals = decimalFormatter();
     NumberFormatter integers;
 
     struct Row {
@@ -44,17 +52,13 @@ TEST(NumberFormatter, AcceptsTextThatIsOrCanBecomeADecimalNumber)
 
 TEST(NumberFormatter, AcceptsOnlyTheLocalesDecimalSeparator)
 {
-    NumberFormatter german;
-    german.setAllowsFloats(true);
-    german.setSymbols({.decimalSeparator = U',', .groupSeparator = U'.'});
+    const NumberFormatter german = decimalFormatter({.decimalSeparator = U',', .groupSeparator = U'.'});
     EXPECT_TRUE(german.isAcceptable("0,75"));
     EXPECT_TRUE(german.isAcceptable("-,"));
     EXPECT_FALSE(german.isAcceptable("0.75"));
     EXPECT_FALSE(german.isAcceptable("1,2,3"));
 
-    NumberFormatter arabic;
-    arabic.setAllowsFloats(true);
-    arabic.setSymbols({.decimalSeparator = U'\u066B', .groupSeparator = U'\u066C'});
+    const NumberFormatter arabic = decimalFormatter({.decimalSeparator = U'\u066B', .groupSeparator = U'\u066C'});
     EXPECT_TRUE(arabic.isAcceptable("3\u066B25"));
     EXPECT_FALSE(arabic.isAcceptable("3\u066B2\u066B5"));
     // The first byte of the separator alone is not the separator.
@@ -65,8 +69,7 @@ TEST(NumberFormatter, AcceptsOnlyTheLocalesDecimalSeparator)
 // after the cursor.
 TEST(NumberFormatter, ReadsInsertedTextAsANumberOrRefusesIt)
 {
-    NumberFormatter formatter;
-    formatter.setAllowsFloats(true);
+    const NumberFormatter formatter = decimalFormatter();
     struct Row {
         const char* name;
         const char* before;
